@@ -1,0 +1,242 @@
+// Building the controls of a window and reading and writing their properties.
+#include <cstdio>
+
+#include "app/gtk/gtk_controls.h"
+
+namespace {
+
+using Widgets = GtkRuntime::WindowWidgets;
+
+constexpr const char* kWindowKey = "forms-window";
+constexpr const char* kControlKey = "forms-control";
+
+void tag(GtkWidget* widget, Widgets& window, int control) {
+    g_object_set_data(G_OBJECT(widget), kWindowKey, &window);
+    g_object_set_data(G_OBJECT(widget), kControlKey, GINT_TO_POINTER(control));
+}
+
+Widgets& windowOf(GtkWidget* widget) {
+    return *static_cast<Widgets*>(g_object_get_data(G_OBJECT(widget), kWindowKey));
+}
+
+int controlOf(GtkWidget* widget) {
+    return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(widget), kControlKey));
+}
+
+void deliverClick(GtkWidget* widget) {
+    Widgets& window = windowOf(widget);
+    window.events->clicked(controlOf(widget));
+}
+
+// A picture clicks when the button goes up over it after going down on it; the second
+// press of a double-click raises no click.
+gboolean picturePressed(GtkWidget* widget, GdkEventButton* event, gpointer) {
+    if (event->button != GDK_BUTTON_PRIMARY) {
+        return FALSE;
+    }
+    auto& control = windowOf(widget).controls[controlOf(widget)];
+    if (event->type == GDK_BUTTON_PRESS) {
+        control.pressed = true;
+    } else if (event->type == GDK_2BUTTON_PRESS) {
+        control.doubleClick = true;
+    }
+    return TRUE;
+}
+
+gboolean pictureReleased(GtkWidget* widget, GdkEventButton* event, gpointer) {
+    if (event->button != GDK_BUTTON_PRIMARY) {
+        return FALSE;
+    }
+    auto& control = windowOf(widget).controls[controlOf(widget)];
+    const bool click = control.pressed && !control.doubleClick && event->x >= 0 && event->y >= 0 &&
+                       event->x < gtk_widget_get_allocated_width(widget) &&
+                       event->y < gtk_widget_get_allocated_height(widget);
+    control.pressed = false;
+    control.doubleClick = false;
+    if (click) {
+        deliverClick(widget);
+    }
+    return TRUE;
+}
+
+void buttonClicked(GtkWidget* widget, gpointer) { deliverClick(widget); }
+
+// A grayed box that the user clicks becomes unchecked rather than checked.
+void checkBoxClicked(GtkWidget* widget, gpointer) {
+    auto* toggle = GTK_TOGGLE_BUTTON(widget);
+    if (gtk_toggle_button_get_inconsistent(toggle)) {
+        g_signal_handlers_block_by_func(widget, reinterpret_cast<gpointer>(checkBoxClicked),
+                                        nullptr);
+        gtk_toggle_button_set_inconsistent(toggle, FALSE);
+        gtk_toggle_button_set_active(toggle, FALSE);
+        g_signal_handlers_unblock_by_func(widget, reinterpret_cast<gpointer>(checkBoxClicked),
+                                          nullptr);
+    }
+    deliverClick(widget);
+}
+
+void setPointerWhenRealized(GtkWidget* widget, gpointer cursor) {
+    gdk_window_set_cursor(gtk_widget_get_window(widget), static_cast<GdkCursor*>(cursor));
+}
+
+GtkWidget* buildTextBox(GtkWidget*& inner) {
+    GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
+                                   GTK_POLICY_ALWAYS);
+    gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
+    gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
+    inner = gtk_text_view_new();
+    gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(inner), GTK_WRAP_WORD_CHAR);
+    gtk_text_view_set_left_margin(GTK_TEXT_VIEW(inner), 2);
+    gtk_text_view_set_right_margin(GTK_TEXT_VIEW(inner), 2);
+    gtk_container_add(GTK_CONTAINER(scroller), inner);
+    gtk_widget_show(inner);
+    return scroller;
+}
+
+GtkWidget* buildPicture(GtkRuntime& runtime, const forms::ControlLayout& layout,
+                        GtkWidget*& inner) {
+    GtkWidget* box = gtk_event_box_new();
+    // A window of its own, so the pointer can be set on exactly this area.
+    gtk_event_box_set_visible_window(GTK_EVENT_BOX(box), TRUE);
+    inner = gtk_image_new_from_pixbuf(runtime.pixbuf(layout.picture));
+    gtk_widget_set_halign(inner, GTK_ALIGN_START);
+    gtk_widget_set_valign(inner, GTK_ALIGN_START);
+    gtk_container_add(GTK_CONTAINER(box), inner);
+    gtk_widget_show(inner);
+    gtk_widget_add_events(box, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK);
+    g_signal_connect(box, "button-press-event", G_CALLBACK(picturePressed), nullptr);
+    g_signal_connect(box, "button-release-event", G_CALLBACK(pictureReleased), nullptr);
+    if (!layout.mousePointer.picture.name.empty()) {
+        GdkCursor* cursor = runtime.cursor(layout.mousePointer);
+        g_signal_connect(box, "realize", G_CALLBACK(setPointerWhenRealized), cursor);
+    }
+    return box;
+}
+
+GtkWidget* buildFrame(const forms::ControlLayout& layout, GtkWidget*& inner) {
+    GtkWidget* frame = gtk_frame_new(nullptr);
+    inner = gtk_label_new(std::string(layout.caption).c_str());
+    gtk_frame_set_label_widget(GTK_FRAME(frame), inner);
+    return frame;
+}
+
+GtkWidget* buildCheckBox(const forms::ControlLayout& layout) {
+    GtkWidget* box = gtk_check_button_new_with_label(std::string(layout.caption).c_str());
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(box), layout.value == 1);
+    gtk_toggle_button_set_inconsistent(GTK_TOGGLE_BUTTON(box), layout.value == 2);
+    g_signal_connect(box, "clicked", G_CALLBACK(checkBoxClicked), nullptr);
+    return box;
+}
+
+GtkWidget* buildCommandButton(const forms::ControlLayout& layout) {
+    GtkWidget* button = gtk_button_new_with_label(std::string(layout.caption).c_str());
+    gtk_widget_set_can_default(button, FALSE);
+    g_signal_connect(button, "clicked", G_CALLBACK(buttonClicked), nullptr);
+    return button;
+}
+
+std::string cssRule(const std::string& widgetName, const forms::ControlLayout& layout) {
+    std::string rule;
+    char buffer[256];
+    if (layout.font != nullptr) {
+        std::snprintf(buffer, sizeof buffer,
+                      "#%s { font-family: \"%.*s\"; font-size: %gpt; font-weight: %d; }\n",
+                      widgetName.c_str(), static_cast<int>(layout.font->face.size()),
+                      layout.font->face.data(), layout.font->points, layout.font->weight);
+        rule += buffer;
+    }
+    if (layout.foreColor != nullptr) {
+        std::snprintf(buffer, sizeof buffer, "#%s text { color: rgb(%d, %d, %d); }\n",
+                      widgetName.c_str(), layout.foreColor->red, layout.foreColor->green,
+                      layout.foreColor->blue);
+        rule += buffer;
+    }
+    return rule;
+}
+
+}  // namespace
+
+GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
+                        const forms::WindowLayout& windowLayout, int index, std::string& css) {
+    const forms::ControlLayout& layout = windowLayout.controls[index];
+    auto& control = window.controls[index];
+    control.picture = layout.picture;
+    GtkWidget* outer = nullptr;
+    switch (layout.kind) {
+        case forms::ControlKind::TextBox:
+            outer = buildTextBox(control.inner);
+            break;
+        case forms::ControlKind::Image:
+            outer = buildPicture(runtime, layout, control.inner);
+            break;
+        case forms::ControlKind::Frame:
+            outer = buildFrame(layout, control.inner);
+            break;
+        case forms::ControlKind::CheckBox:
+            outer = control.inner = buildCheckBox(layout);
+            break;
+        case forms::ControlKind::CommandButton:
+            outer = control.inner = buildCommandButton(layout);
+            break;
+    }
+    control.outer = outer;
+    tag(outer, window, index);
+    tag(control.inner, window, index);
+
+    const std::string widgetName = std::string(windowLayout.name) + "-" + std::string(layout.name);
+    gtk_widget_set_name(control.inner, widgetName.c_str());
+    css += cssRule(widgetName, layout);
+
+    gtk_widget_set_can_focus(control.inner, layout.tabIndex >= 0);
+    gtk_widget_set_size_request(outer, forms::twipsToPixels(layout.width),
+                                forms::twipsToPixels(layout.height));
+    gtk_widget_set_sensitive(outer, layout.enabled);
+    gtk_widget_set_no_show_all(outer, TRUE);
+    gtk_widget_set_visible(outer, layout.visible);
+    if (!layout.accessibleName.empty()) {
+        atk_object_set_name(gtk_widget_get_accessible(outer),
+                            std::string(layout.accessibleName).c_str());
+    }
+    return outer;
+}
+
+std::string controlText(GtkRuntime::ControlWidgets& control) {
+    GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner));
+    GtkTextIter start, end;
+    gtk_text_buffer_get_bounds(buffer, &start, &end);
+    gchar* text = gtk_text_buffer_get_text(buffer, &start, &end, TRUE);
+    std::string result(text);
+    g_free(text);
+    return result;
+}
+
+void setControlText(GtkRuntime::ControlWidgets& control, std::string_view text) {
+    GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner));
+    gtk_text_buffer_set_text(buffer, text.data(), static_cast<gint>(text.size()));
+}
+
+void setControlPicture(GtkRuntime& runtime, GtkRuntime::ControlWidgets& control,
+                       forms::Picture picture) {
+    control.picture = picture;
+    gtk_image_set_from_pixbuf(GTK_IMAGE(control.inner), runtime.pixbuf(picture));
+}
+
+int controlValue(GtkRuntime::ControlWidgets& control) {
+    auto* toggle = GTK_TOGGLE_BUTTON(control.inner);
+    if (gtk_toggle_button_get_inconsistent(toggle)) {
+        return 2;
+    }
+    return gtk_toggle_button_get_active(toggle) ? 1 : 0;
+}
+
+void setControlValue(GtkRuntime::ControlWidgets& control, int value) {
+    auto* toggle = GTK_TOGGLE_BUTTON(control.inner);
+    // GTK reports a change of state as a click; a value set from code raises none.
+    g_signal_handlers_block_by_func(control.inner, reinterpret_cast<gpointer>(checkBoxClicked),
+                                    nullptr);
+    gtk_toggle_button_set_inconsistent(toggle, value == 2);
+    gtk_toggle_button_set_active(toggle, value == 1);
+    g_signal_handlers_unblock_by_func(control.inner, reinterpret_cast<gpointer>(checkBoxClicked),
+                                      nullptr);
+}

@@ -1,0 +1,272 @@
+#include "app/gtk/gtk_runtime.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/gtk/gtk_controls.h"
+#include "app/platform_runtime.h"
+#include "app/posix/posix_system.h"
+
+std::unique_ptr<forms::Runtime> makePlatformRuntime() { return std::make_unique<GtkRuntime>(); }
+
+namespace {
+
+gboolean closeBoxPressed(GtkWidget*, GdkEvent*, gpointer data) {
+    auto* window = static_cast<GtkRuntime::WindowWidgets*>(data);
+    window->events->closeRequested();
+    return TRUE;  // the owner decides whether the window goes
+}
+
+// No minimise or maximise box, no resizing: only moving and closing.
+void restrictFrame(GtkWidget* widget, gpointer) {
+    GdkWindow* window = gtk_widget_get_window(widget);
+    gdk_window_set_decorations(
+        window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
+    gdk_window_set_functions(window,
+                             static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+    GdkCursor* arrow = gdk_cursor_new_from_name(gdk_display_get_default(), "default");
+    gdk_window_set_cursor(window, arrow);
+    g_object_unref(arrow);
+}
+
+std::vector<GtkWidget*> focusOrder(const forms::WindowLayout& layout,
+                                   const std::vector<GtkRuntime::ControlWidgets>& controls) {
+    std::vector<int> indices;
+    for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
+        if (layout.controls[i].tabIndex >= 0) {
+            indices.push_back(i);
+        }
+    }
+    std::sort(indices.begin(), indices.end(), [&](int a, int b) {
+        return layout.controls[a].tabIndex < layout.controls[b].tabIndex;
+    });
+    std::vector<GtkWidget*> order;
+    for (int i : indices) {
+        order.push_back(controls[i].outer);
+    }
+    return order;
+}
+
+const forms::ControlLayout* containerOf(const forms::WindowLayout& layout,
+                                        const forms::ControlLayout& control) {
+    for (const auto& candidate : layout.controls) {
+        if (!control.container.empty() && candidate.name == control.container) {
+            return &candidate;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+GtkRuntime::GtkRuntime() {
+    // No arguments: the launcher takes none, and GTK must not read any either.
+    gtk_init(nullptr, nullptr);
+    styles_ = gtk_css_provider_new();
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
+                                              GTK_STYLE_PROVIDER(styles_),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+}
+
+GtkRuntime::~GtkRuntime() {
+    for (auto& [name, pixbuf] : pixbufs_) {
+        g_object_unref(pixbuf);
+    }
+    for (auto& [name, cursor] : cursors_) {
+        g_object_unref(cursor);
+    }
+    g_object_unref(styles_);
+}
+
+GdkPixbuf* GtkRuntime::pixbuf(forms::Picture picture) {
+    if (picture.name.empty()) {
+        return nullptr;
+    }
+    auto found = pixbufs_.find(picture.name);
+    if (found == pixbufs_.end()) {
+        const std::string path = "/kassetup/" + std::string(picture.name) + ".png";
+        GError* error = nullptr;
+        GdkPixbuf* loaded = gdk_pixbuf_new_from_resource(path.c_str(), &error);
+        if (loaded == nullptr) {
+            const std::string reason = error->message;
+            g_error_free(error);
+            throw forms::Error("Kan de afbeelding '" + std::string(picture.name) +
+                               "' niet laden: " + reason);
+        }
+        found = pixbufs_.emplace(std::string(picture.name), loaded).first;
+    }
+    return found->second;
+}
+
+GdkCursor* GtkRuntime::cursor(const forms::Pointer& pointer) {
+    auto found = cursors_.find(pointer.picture.name);
+    if (found == cursors_.end()) {
+        GdkCursor* made = gdk_cursor_new_from_pixbuf(
+            gdk_display_get_default(), pixbuf(pointer.picture), pointer.hotSpotX, pointer.hotSpotY);
+        found = cursors_.emplace(std::string(pointer.picture.name), made).first;
+    }
+    return found->second;
+}
+
+void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout& layout,
+                                  forms::WindowEvents& events) {
+    auto* widgets = new WindowWidgets{};
+    widgets->events = &events;
+    widgets->runtime = this;
+    widgets->id = id;
+    widgets->controls.resize(layout.controls.size());
+
+    GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    widgets->window = window;
+    gtk_window_set_title(GTK_WINDOW(window), std::string(layout.title).c_str());
+    gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
+    if (layout.border == forms::BorderStyle::FixedDialog) {
+        gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_DIALOG);
+    }
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), !layout.showInTaskbar);
+    if (!layout.icon.name.empty()) {
+        gtk_window_set_icon(GTK_WINDOW(window), pixbuf(layout.icon));
+    }
+    g_signal_connect(window, "delete-event", G_CALLBACK(closeBoxPressed), widgets);
+    g_signal_connect(window, "realize", G_CALLBACK(restrictFrame), nullptr);
+
+    GtkWidget* surface = gtk_fixed_new();
+    gtk_widget_set_size_request(surface, forms::twipsToPixels(layout.clientWidth),
+                                forms::twipsToPixels(layout.clientHeight));
+    gtk_container_add(GTK_CONTAINER(window), surface);
+    if (!layout.picture.name.empty()) {
+        GtkWidget* background = gtk_image_new_from_pixbuf(pixbuf(layout.picture));
+        gtk_fixed_put(GTK_FIXED(surface), background, 0, 0);
+    }
+
+    std::string css;
+    for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
+        const forms::ControlLayout& control = layout.controls[i];
+        GtkWidget* widget = buildControl(*this, *widgets, layout, i, css);
+        int left = control.left;
+        int top = control.top;
+        // Contained controls are placed over their frame, at their place inside it.
+        if (const forms::ControlLayout* container = containerOf(layout, control)) {
+            left += container->left;
+            top += container->top;
+        }
+        gtk_fixed_put(GTK_FIXED(surface), widget, forms::twipsToPixels(left),
+                      forms::twipsToPixels(top));
+    }
+    if (!css.empty()) {
+        GtkCssProvider* provider = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
+                                                  GTK_STYLE_PROVIDER(provider),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(provider);
+    }
+
+    const std::vector<GtkWidget*> order = focusOrder(layout, widgets->controls);
+    GList* chain = nullptr;
+    for (GtkWidget* widget : order) {
+        chain = g_list_append(chain, widget);
+    }
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_container_set_focus_chain(GTK_CONTAINER(surface), chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    g_list_free(chain);
+    if (!order.empty()) {
+        gtk_window_set_focus(GTK_WINDOW(window), order.front());
+    }
+    gtk_widget_show_all(surface);
+    windows_[id] = widgets;
+}
+
+void GtkRuntime::destroyWindowImpl(forms::WindowId window) {
+    WindowWidgets* widgets = windows_.at(window);
+    windows_.erase(window);
+    gtk_widget_destroy(widgets->window);
+    delete widgets;
+}
+
+void GtkRuntime::showWindowImpl(forms::WindowId window) {
+    gtk_window_present(GTK_WINDOW(windows_.at(window)->window));
+}
+
+void GtkRuntime::hideWindowImpl(forms::WindowId window) {
+    gtk_widget_hide(windows_.at(window)->window);
+}
+
+bool GtkRuntime::windowVisibleImpl(forms::WindowId window) {
+    return gtk_widget_get_visible(windows_.at(window)->window);
+}
+
+GtkRuntime::ControlWidgets& GtkRuntime::controlOf(forms::WindowId window, int control) {
+    return windows_.at(window)->controls.at(control);
+}
+
+std::string GtkRuntime::textImpl(forms::WindowId window, int control) {
+    return controlText(controlOf(window, control));
+}
+
+void GtkRuntime::setTextImpl(forms::WindowId window, int control, std::string_view text) {
+    setControlText(controlOf(window, control), text);
+}
+
+forms::Picture GtkRuntime::pictureImpl(forms::WindowId window, int control) {
+    return controlOf(window, control).picture;
+}
+
+void GtkRuntime::setPictureImpl(forms::WindowId window, int control, forms::Picture picture) {
+    setControlPicture(*this, controlOf(window, control), picture);
+}
+
+bool GtkRuntime::visibleImpl(forms::WindowId window, int control) {
+    return gtk_widget_get_visible(controlOf(window, control).outer);
+}
+
+void GtkRuntime::setVisibleImpl(forms::WindowId window, int control, bool visible) {
+    gtk_widget_set_visible(controlOf(window, control).outer, visible);
+}
+
+bool GtkRuntime::enabledImpl(forms::WindowId window, int control) {
+    return gtk_widget_get_sensitive(controlOf(window, control).outer);
+}
+
+void GtkRuntime::setEnabledImpl(forms::WindowId window, int control, bool enabled) {
+    gtk_widget_set_sensitive(controlOf(window, control).outer, enabled);
+}
+
+int GtkRuntime::valueImpl(forms::WindowId window, int control) {
+    return controlValue(controlOf(window, control));
+}
+
+void GtkRuntime::setValueImpl(forms::WindowId window, int control, int value) {
+    setControlValue(controlOf(window, control), value);
+}
+
+GtkWindow* GtkRuntime::activeWindow() {
+    for (auto& [id, widgets] : windows_) {
+        if (gtk_window_is_active(GTK_WINDOW(widgets->window))) {
+            return GTK_WINDOW(widgets->window);
+        }
+    }
+    return nullptr;
+}
+
+std::string GtkRuntime::readFileImpl(const std::string& path) {
+    return posix::readRegularFile(path);
+}
+
+std::string GtkRuntime::applicationPathImpl() { return posix::executableFolder(); }
+
+void GtkRuntime::startProgramImpl(const std::string& path) { posix::startDetachedProgram(path); }
+
+void GtkRuntime::runImpl() { gtk_main(); }
+
+void GtkRuntime::quitImpl() { gtk_main_quit(); }
+
+void GtkRuntime::endImpl() {
+    // At once: no handler, no unload and no destructor runs; the X server takes the windows.
+    std::fflush(nullptr);
+    _exit(0);
+}
