@@ -32,6 +32,10 @@ std::string InputFile::readLine() {
     return line;
 }
 
+Error cannotStartProgram(const std::string& path, const std::string& reason) {
+    return Error("Kan het programma '" + path + "' niet starten: " + reason);
+}
+
 WindowId Runtime::createWindow(const WindowLayout& layout, WindowEvents& events) {
     for (WindowId id = 0; id < kMaxWindows; ++id) {
         if (layouts_[id] == nullptr) {
@@ -49,6 +53,7 @@ void Runtime::destroyWindow(WindowId window) {
     destroyWindowImpl(window);
     layouts_[window] = nullptr;
     if (--liveWindows_ == 0 && running_) {
+        running_ = false;
         quitImpl();
     }
 }
@@ -170,7 +175,6 @@ void Runtime::run() {
     }
     running_ = true;
     runImpl();
-    running_ = false;
 }
 
 void Runtime::end() {

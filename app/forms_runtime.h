@@ -37,6 +37,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The failure of starting a program, the same on every platform.
+Error cannotStartProgram(const std::string& path, const std::string& reason);
+
 // All stored positions and sizes are in twips: 1/1440 inch, 15 to the pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
@@ -74,8 +77,8 @@ enum class ControlKind {
 };
 
 struct ControlLayout {
-    std::string_view name;
-    ControlKind kind;
+    std::string_view name = {};
+    ControlKind kind = ControlKind::TextBox;
     int left = 0, top = 0, width = 0, height = 0;  // twips; inside the container if there is one
     std::string_view caption = {};
     Picture picture = {};
@@ -96,14 +99,14 @@ enum class BorderStyle {
 };
 
 struct WindowLayout {
-    std::string_view name;  // the window's program-wide name, "frmSetup"
-    std::string_view title;
+    std::string_view name = {};  // the window's program-wide name, "frmSetup"
+    std::string_view title = {};
     int clientWidth = 0, clientHeight = 0;  // twips
     BorderStyle border = BorderStyle::FixedSingle;
     bool showInTaskbar = true;
     Picture icon = {};
     Picture picture = {};  // background, unscaled at the top-left
-    std::span<const ControlLayout> controls;
+    std::span<const ControlLayout> controls = {};
 };
 
 // What a window tells its owner. Called on the user-interface thread, one at a time.
@@ -179,6 +182,7 @@ public:
 
     // Runs the event loop until no window is left; returns at once if none is.
     void run();
+    bool loopRunning() const { return running_; }
     [[noreturn]] void end();
 
 protected:

@@ -66,8 +66,7 @@ void startDetachedProgram(const std::string& path) {
     const int error =
         posix_spawn(&child, path.c_str(), settings.actions(), settings.attributes(), argv, environ);
     if (error != 0) {
-        throw forms::Error("Kan het programma '" + path + "' niet starten: " +
-                           std::strerror(error));
+        throw forms::cannotStartProgram(path, std::strerror(error));
     }
 }
 

@@ -1,0 +1,115 @@
+# Shared by the end-to-end tests: a private X server with a real window manager, a medium
+# folder holding the launcher, and checks that report and count failures.
+# Source it; the caller sets KASSETUP_BINARY to the launcher under test.
+set -uo pipefail
+
+E2E_WORK=$(mktemp -d)
+E2E_FAILURES=0
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+pass() { echo "ok: $*"; }
+
+# check "description" command...: the command's success is the check.
+check() {
+    local what=$1
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+# Starts Xvfb on a free display and openbox on it, and waits until openbox manages the screen.
+start_x_session() {
+    local display_file="$E2E_WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    E2E_PIDS+=($!)
+    local tries=0
+    until [ -s "$display_file" ]; do
+        sleep 0.05
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || { echo "Xvfb did not start" >&2; exit 1; }
+    done
+    export DISPLAY=":$(head -n1 "$display_file")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        sleep 0.05
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || { echo "openbox did not start" >&2; exit 1; }
+    done
+}
+
+# A medium folder with the launcher copied to its top: $E2E_WORK/medium (or the given name).
+make_medium() {
+    local medium="$E2E_WORK/${1:-medium}"
+    mkdir -p "$medium"
+    cp "$KASSETUP_BINARY" "$medium/KasSetup"
+    echo "$medium"
+}
+
+# Starts the launcher of a medium from another folder; sets LAUNCHER_PID.
+start_launcher() {
+    (cd "$E2E_WORK" && exec "$1/KasSetup" >"$E2E_WORK/launcher.log" 2>&1) &
+    LAUNCHER_PID=$!
+    E2E_PIDS+=($LAUNCHER_PID)
+}
+
+# Waits for a mapped window with exactly this title and prints its id.
+wait_for_window() {
+    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
+}
+
+# Waits up to five seconds for a process to end.
+wait_for_exit() {
+    local tries=0
+    while kill -0 "$1" 2>/dev/null; do
+        sleep 0.05
+        tries=$((tries + 1))
+        [ $tries -lt 100 ] || return 1
+    done
+}
+
+# Sets WIN_X, WIN_Y, WIN_W, WIN_H (the client area on the screen) and FRAME_LEFT, FRAME_RIGHT,
+# FRAME_TOP, FRAME_BOTTOM (what the window manager's frame adds on each side).
+read_window_geometry() {
+    local geometry
+    geometry=$(xwininfo -id "$1")
+    WIN_X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$geometry")
+    WIN_Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$geometry")
+    WIN_W=$(awk '/Width:/ {print $2}' <<<"$geometry")
+    WIN_H=$(awk '/Height:/ {print $2}' <<<"$geometry")
+    read -r FRAME_LEFT FRAME_RIGHT FRAME_TOP FRAME_BOTTOM < <(xprop -id "$1" _NET_FRAME_EXTENTS |
+        tr -d ',' | awk '{print $3, $4, $5, $6}')
+}
+
+# The hex colour (RRGGBB) of a pixel of a window's client area.
+client_pixel() {
+    import -window "$1" "$E2E_WORK/shot.png" 2>/dev/null
+    convert "$E2E_WORK/shot.png" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
+}
+
+finish() {
+    if [ "$E2E_FAILURES" -gt 0 ]; then
+        echo "$E2E_FAILURES check(s) failed" >&2
+        if [ -s "$E2E_WORK/launcher.log" ]; then
+            echo "--- launcher output:" >&2
+            cat "$E2E_WORK/launcher.log" >&2
+        fi
+        exit 1
+    fi
+    echo "all checks passed"
+}
