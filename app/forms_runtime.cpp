@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/text_decoding.h"
+
 namespace forms {
 
 namespace {
@@ -163,7 +165,9 @@ int Runtime::questionBox(std::string_view text, int style, std::string_view titl
 
 void Runtime::errorBox(std::string_view text, std::string_view title) { errorBoxImpl(text, title); }
 
-InputFile Runtime::openForInput(const std::string& path) { return InputFile(readFileImpl(path)); }
+InputFile Runtime::openForInput(const std::string& path) {
+    return InputFile(decodeTextFile(readFileImpl(path)));
+}
 
 std::string Runtime::applicationPath() { return applicationPathImpl(); }
 

@@ -172,7 +172,8 @@ public:
     int questionBox(std::string_view text, int style, std::string_view title);
     void errorBox(std::string_view text, std::string_view title);
 
-    // Opens a text file for sequential input; throws Error if it cannot be opened or read.
+    // Opens a text file for sequential input, decoded to UTF-8; throws Error if it cannot be
+    // opened or read.
     InputFile openForInput(const std::string& path);
 
     // The folder of the running executable, no trailing separator except at a root.
@@ -207,7 +208,7 @@ protected:
     virtual int questionBoxImpl(std::string_view text, std::string_view title) = 0;
     virtual void errorBoxImpl(std::string_view text, std::string_view title) = 0;
 
-    // The whole content of a regular file, as text; throws Error.
+    // The whole content of a regular file; throws Error for anything else.
     virtual std::string readFileImpl(const std::string& path) = 0;
     virtual std::string applicationPathImpl() = 0;
     virtual void startProgramImpl(const std::string& path) = 0;

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/gtk/gtk_controls.h"
+#include "app/gtk/line_feed_display.h"
 
 namespace {
 
@@ -75,11 +76,46 @@ void checkBoxClicked(GtkWidget* widget, gpointer) {
     deliverClick(widget);
 }
 
+// The user typed or deleted something: from now on the box itself holds the text.
+void textEdited(GtkTextBuffer*, gpointer data) {
+    static_cast<GtkRuntime::ControlWidgets*>(data)->textCurrent = false;
+}
+
+std::string selectedText(GtkTextView* view) {
+    GtkTextBuffer* buffer = gtk_text_view_get_buffer(view);
+    GtkTextIter start, end;
+    if (!gtk_text_buffer_get_selection_bounds(buffer, &start, &end)) {
+        return {};
+    }
+    gchar* shown = gtk_text_buffer_get_text(buffer, &start, &end, TRUE);
+    std::string text = textFromDisplay(shown);
+    g_free(shown);
+    return text;
+}
+
+// What is copied is the text itself, not the way the box shows it.
+void copySelection(GtkTextView* view, gpointer) {
+    g_signal_stop_emission_by_name(view, "copy-clipboard");
+    const std::string text = selectedText(view);
+    if (!text.empty()) {
+        gtk_clipboard_set_text(gtk_widget_get_clipboard(GTK_WIDGET(view), GDK_SELECTION_CLIPBOARD),
+                               text.data(), static_cast<gint>(text.size()));
+    }
+}
+
+void cutSelection(GtkTextView* view, gpointer data) {
+    copySelection(view, data);
+    g_signal_stop_emission_by_name(view, "cut-clipboard");
+    gtk_text_buffer_delete_selection(gtk_text_view_get_buffer(view), TRUE,
+                                     gtk_text_view_get_editable(view));
+}
+
 void setPointerWhenRealized(GtkWidget* widget, gpointer cursor) {
     gdk_window_set_cursor(gtk_widget_get_window(widget), static_cast<GdkCursor*>(cursor));
 }
 
-GtkWidget* buildTextBox(GtkWidget*& inner) {
+GtkWidget* buildTextBox(GtkRuntime::ControlWidgets& control) {
+    GtkWidget*& inner = control.inner;
     GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
                                    GTK_POLICY_ALWAYS);
@@ -89,6 +125,10 @@ GtkWidget* buildTextBox(GtkWidget*& inner) {
     gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(inner), GTK_WRAP_WORD_CHAR);
     gtk_text_view_set_left_margin(GTK_TEXT_VIEW(inner), 2);
     gtk_text_view_set_right_margin(GTK_TEXT_VIEW(inner), 2);
+    g_signal_connect(gtk_text_view_get_buffer(GTK_TEXT_VIEW(inner)), "changed",
+                     G_CALLBACK(textEdited), &control);
+    g_signal_connect(inner, "copy-clipboard", G_CALLBACK(copySelection), nullptr);
+    g_signal_connect(inner, "cut-clipboard", G_CALLBACK(cutSelection), nullptr);
     gtk_container_add(GTK_CONTAINER(scroller), inner);
     gtk_widget_show(inner);
     return scroller;
@@ -165,7 +205,7 @@ GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
     GtkWidget* outer = nullptr;
     switch (layout.kind) {
         case forms::ControlKind::TextBox:
-            outer = buildTextBox(control.inner);
+            outer = buildTextBox(control);
             break;
         case forms::ControlKind::Image:
             outer = buildPicture(runtime, layout, control.inner);
@@ -202,18 +242,26 @@ GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
 }
 
 std::string controlText(GtkRuntime::ControlWidgets& control) {
-    GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner));
-    GtkTextIter start, end;
-    gtk_text_buffer_get_bounds(buffer, &start, &end);
-    gchar* text = gtk_text_buffer_get_text(buffer, &start, &end, TRUE);
-    std::string result(text);
-    g_free(text);
-    return result;
+    if (!control.textCurrent) {
+        GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner));
+        GtkTextIter start, end;
+        gtk_text_buffer_get_bounds(buffer, &start, &end);
+        gchar* shown = gtk_text_buffer_get_text(buffer, &start, &end, TRUE);
+        control.text = textFromDisplay(shown);
+        control.textCurrent = true;
+        g_free(shown);
+    }
+    return control.text;
 }
 
 void setControlText(GtkRuntime::ControlWidgets& control, std::string_view text) {
     GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(control.inner));
-    gtk_text_buffer_set_text(buffer, text.data(), static_cast<gint>(text.size()));
+    const std::string shown = textForDisplay(text);
+    g_signal_handlers_block_by_func(buffer, reinterpret_cast<gpointer>(textEdited), &control);
+    gtk_text_buffer_set_text(buffer, shown.data(), static_cast<gint>(shown.size()));
+    g_signal_handlers_unblock_by_func(buffer, reinterpret_cast<gpointer>(textEdited), &control);
+    control.text = text;
+    control.textCurrent = true;
 }
 
 void setControlPicture(GtkRuntime& runtime, GtkRuntime::ControlWidgets& control,
