@@ -113,3 +113,19 @@ finish() {
     fi
     echo "all checks passed"
 }
+
+# Copies the whole text of the launcher's information box as the user would (click into it,
+# select all, copy) and writes the clipboard to the given file.
+copy_info_text() {
+    read_window_geometry "$1"
+    xdotool mousemove $((WIN_X + 256)) $((WIN_Y + 148)) click 1
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null
+}
+
+# Ends a launcher that is still running and forgets it.
+stop_launcher() {
+    kill "$LAUNCHER_PID" 2>/dev/null
+    wait "$LAUNCHER_PID" 2>/dev/null
+}
