@@ -1,5 +1,6 @@
 // Any bytes at all as Setup.txt: decoding, line reading and the text box's display form must
 // hold their promises and never crash.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -29,14 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(text == bytes);
     }
 
+    // Lines hold no CR, and every line but an empty file's first takes at least one byte.
     forms::InputFile file(text);
-    std::size_t consumed = 0;
+    std::size_t lineBytes = 0, lines = 0;
     while (!file.atEnd()) {
         const std::string line = file.readLine();
         require(line.find('\r') == std::string::npos);
-        consumed += line.size() + 1;
-        require(consumed <= text.size());
+        lineBytes += line.size();
+        ++lines;
+        require(lineBytes + lines - 1 <= text.size());
     }
+    require(lines <= static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
 
     if (text.find("\xE2\x81\xA0") == std::string::npos) {
         require(textFromDisplay(textForDisplay(text)) == text);
