@@ -8,4 +8,11 @@ class Application;
 class DlgSetup : public Form {
 public:
     explicit DlgSetup(Application& application);
+
+private:
+    void loadStep() override;
+    void OKButton_Click();
+    void CancelButton_Click();
+
+    Application& application_;
 };

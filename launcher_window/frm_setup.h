@@ -20,6 +20,18 @@ public:
     Boolean16 insKasTerminal = kFalse;
     Boolean16 insDirectX = kFalse;
 
+    // Takes the Install button away once both items are installed. With the window unloaded
+    // it changes nothing: it must not bring the window back behind the user's back.
+    void GeInStalleerd();
+
 private:
     void loadStep() override;
+    void imgUitvoeren_Click();
+    void imgInstalleren_Click();
+    void imgEind_Click();
+
+    // The button shows the face its holder keeps.
+    void showFace(int button, int holder);
+
+    Application& application_;
 };

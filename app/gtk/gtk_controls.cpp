@@ -158,11 +158,18 @@ GtkWidget* buildFrame(const forms::ControlLayout& layout, GtkWidget*& inner) {
     GtkWidget* frame = gtk_frame_new(nullptr);
     inner = gtk_label_new(std::string(layout.caption).c_str());
     gtk_frame_set_label_widget(GTK_FRAME(frame), inner);
+    gtk_widget_show(inner);
     return frame;
+}
+
+// A caption wider than its control is cut off with an ellipsis rather than widening it.
+void fitCaption(GtkWidget* button) {
+    gtk_label_set_ellipsize(GTK_LABEL(gtk_bin_get_child(GTK_BIN(button))), PANGO_ELLIPSIZE_END);
 }
 
 GtkWidget* buildCheckBox(const forms::ControlLayout& layout) {
     GtkWidget* box = gtk_check_button_new_with_label(std::string(layout.caption).c_str());
+    fitCaption(box);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(box), layout.value == 1);
     gtk_toggle_button_set_inconsistent(GTK_TOGGLE_BUTTON(box), layout.value == 2);
     g_signal_connect(box, "clicked", G_CALLBACK(checkBoxClicked), nullptr);
@@ -171,6 +178,7 @@ GtkWidget* buildCheckBox(const forms::ControlLayout& layout) {
 
 GtkWidget* buildCommandButton(const forms::ControlLayout& layout) {
     GtkWidget* button = gtk_button_new_with_label(std::string(layout.caption).c_str());
+    fitCaption(button);
     gtk_widget_set_can_default(button, FALSE);
     g_signal_connect(button, "clicked", G_CALLBACK(buttonClicked), nullptr);
     return button;
@@ -229,8 +237,6 @@ GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
     css += cssRule(widgetName, layout);
 
     gtk_widget_set_can_focus(control.inner, layout.tabIndex >= 0);
-    gtk_widget_set_size_request(outer, forms::twipsToPixels(layout.width),
-                                forms::twipsToPixels(layout.height));
     gtk_widget_set_sensitive(outer, layout.enabled);
     gtk_widget_set_no_show_all(outer, TRUE);
     gtk_widget_set_visible(outer, layout.visible);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/gtk/form_surface.h"
 #include "app/gtk/gtk_controls.h"
 #include "app/platform_runtime.h"
 #include "app/posix/posix_system.h"
@@ -64,7 +65,14 @@ const forms::ControlLayout* containerOf(const forms::WindowLayout& layout,
 GtkRuntime::GtkRuntime() {
     // No arguments: the launcher takes none, and GTK must not read any either.
     gtk_init(nullptr, nullptr);
+    // The run-time's default font for captions, and controls that keep to their designed size.
+    static constexpr char kBaseStyle[] =
+        ".forms-surface { font-family: \"Liberation Sans\", Arial, Sans; font-size: 8pt; }\n"
+        ".forms-surface checkbutton { padding: 0; min-height: 0; }\n"
+        ".forms-surface checkbutton check { margin: 0 4px 0 0; min-width: 13px; min-height: 13px; }\n"
+        ".forms-surface button { padding: 0 4px; min-height: 0; }\n";
     styles_ = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(styles_, kBaseStyle, -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
                                               GTK_STYLE_PROVIDER(styles_),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -133,13 +141,15 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     g_signal_connect(window, "delete-event", G_CALLBACK(closeBoxPressed), widgets);
     g_signal_connect(window, "realize", G_CALLBACK(restrictFrame), nullptr);
 
-    GtkWidget* surface = gtk_fixed_new();
-    gtk_widget_set_size_request(surface, forms::twipsToPixels(layout.clientWidth),
-                                forms::twipsToPixels(layout.clientHeight));
+    GtkWidget* surface = form_surface_new(forms::twipsToPixels(layout.clientWidth),
+                                          forms::twipsToPixels(layout.clientHeight));
+    gtk_style_context_add_class(gtk_widget_get_style_context(surface), "forms-surface");
     gtk_container_add(GTK_CONTAINER(window), surface);
     if (!layout.picture.name.empty()) {
         GtkWidget* background = gtk_image_new_from_pixbuf(pixbuf(layout.picture));
-        gtk_fixed_put(GTK_FIXED(surface), background, 0, 0);
+        gtk_widget_set_halign(background, GTK_ALIGN_START);
+        gtk_widget_set_valign(background, GTK_ALIGN_START);
+        form_surface_put(surface, background, 0, 0, -1, -1);
     }
 
     std::string css;
@@ -153,8 +163,8 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
             left += container->left;
             top += container->top;
         }
-        gtk_fixed_put(GTK_FIXED(surface), widget, forms::twipsToPixels(left),
-                      forms::twipsToPixels(top));
+        form_surface_put(surface, widget, forms::twipsToPixels(left), forms::twipsToPixels(top),
+                         forms::twipsToPixels(control.width), forms::twipsToPixels(control.height));
     }
     if (!css.empty()) {
         GtkCssProvider* provider = gtk_css_provider_new();

@@ -1,0 +1,10 @@
+// The client area of a window: a container that gives itself exactly the designed client size
+// and each control exactly its designed rectangle, whatever size the control would like.
+// GtkFixed alone grows to fit a control whose text is wider than designed.
+#pragma once
+
+#include <gtk/gtk.h>
+
+GtkWidget* form_surface_new(int width, int height);
+// Places `child` at (x, y) with the given size; -1 for a size keeps the child's own.
+void form_surface_put(GtkWidget* surface, GtkWidget* child, int x, int y, int width, int height);
