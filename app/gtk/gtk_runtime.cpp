@@ -45,9 +45,39 @@ std::vector<GtkWidget*> focusOrder(const forms::WindowLayout& layout,
     });
     std::vector<GtkWidget*> order;
     for (int i : indices) {
-        order.push_back(controls[i].outer);
+        order.push_back(controls[i].inner);
     }
     return order;
+}
+
+// Tab and Shift+Tab follow the tab indices, round and round; GTK's own order follows the
+// positions on screen instead.
+gboolean tabPressed(GtkWidget* window, GdkEventKey* event, gpointer data) {
+    const bool forward = event->keyval == GDK_KEY_Tab;
+    const bool backward = event->keyval == GDK_KEY_ISO_Left_Tab;
+    const auto& order = static_cast<GtkRuntime::WindowWidgets*>(data)->tabOrder;
+    if ((!forward && !backward) || order.empty() ||
+        (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) {
+        return FALSE;
+    }
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
+    const auto current = std::find(order.begin(), order.end(), focus);
+    const std::size_t count = order.size();
+    std::size_t next = 0;
+    if (current != order.end()) {
+        const auto index = static_cast<std::size_t>(current - order.begin());
+        next = forward ? (index + 1) % count : (index + count - 1) % count;
+    }
+    // Skip what cannot take the focus now (hidden or disabled).
+    for (std::size_t tried = 0; tried < count; ++tried) {
+        GtkWidget* candidate = order[next];
+        if (gtk_widget_is_visible(candidate) && gtk_widget_is_sensitive(candidate)) {
+            gtk_widget_grab_focus(candidate);
+            return TRUE;
+        }
+        next = forward ? (next + 1) % count : (next + count - 1) % count;
+    }
+    return TRUE;
 }
 
 const forms::ControlLayout* containerOf(const forms::WindowLayout& layout,
@@ -175,19 +205,12 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
         g_object_unref(provider);
     }
 
-    const std::vector<GtkWidget*> order = focusOrder(layout, widgets->controls);
-    GList* chain = nullptr;
-    for (GtkWidget* widget : order) {
-        chain = g_list_append(chain, widget);
-    }
-    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_container_set_focus_chain(GTK_CONTAINER(surface), chain);
-    G_GNUC_END_IGNORE_DEPRECATIONS
-    g_list_free(chain);
-    if (!order.empty()) {
-        gtk_window_set_focus(GTK_WINDOW(window), order.front());
-    }
+    widgets->tabOrder = focusOrder(layout, widgets->controls);
+    g_signal_connect(window, "key-press-event", G_CALLBACK(tabPressed), widgets);
     gtk_widget_show_all(surface);
+    if (!widgets->tabOrder.empty()) {
+        gtk_window_set_focus(GTK_WINDOW(window), widgets->tabOrder.front());
+    }
     windows_[id] = widgets;
 }
 

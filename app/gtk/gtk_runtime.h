@@ -33,6 +33,7 @@ public:
     struct WindowWidgets {
         GtkWidget* window = nullptr;
         std::vector<ControlWidgets> controls;
+        std::vector<GtkWidget*> tabOrder;  // the focusable controls by tab index
         forms::WindowEvents* events = nullptr;
         GtkRuntime* runtime = nullptr;
         forms::WindowId id = -1;

@@ -9,7 +9,7 @@ E2E_PIDS=()
 
 e2e_cleanup() {
     local pid
-    for pid in "${E2E_PIDS[@]}"; do
+    for pid in "${E2E_PIDS[@]}" $(cat "$E2E_WORK/stand-ins.pids" 2>/dev/null); do
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
@@ -128,4 +128,54 @@ copy_info_text() {
 stop_launcher() {
     kill "$LAUNCHER_PID" 2>/dev/null
     wait "$LAUNCHER_PID" 2>/dev/null
+}
+
+# Clicks at a point of a window's client area.
+click_client() {
+    read_window_geometry "$1"
+    xdotool mousemove $((WIN_X + $2)) $((WIN_Y + $3)) click "${4:-1}"
+}
+
+# A stand-in program at the given path: it appends "<name> <nanoseconds>" to
+# $E2E_WORK/started.log, then stays running for a while (or ends at once with "quick").
+make_stand_in() {
+    local path=$1 name=$2 mode=${3:-stay}
+    mkdir -p "$(dirname "$path")"
+    {
+        echo '#!/bin/sh'
+        echo "echo \"$name \$(date +%s%N)\" >>'$E2E_WORK/started.log'"
+        if [ "$mode" = stay ]; then
+            echo "echo \$\$ >>'$E2E_WORK/stand-ins.pids'"
+            echo 'exec sleep 60'
+        fi
+    } >"$path"
+    chmod +x "$path"
+}
+
+# The names in started.log, in the order they started.
+started_names() {
+    [ -f "$E2E_WORK/started.log" ] && sort -k2 -n "$E2E_WORK/started.log" | awk '{print $1}' | paste -sd' '
+}
+
+# Waits up to five seconds for started.log to hold this many lines.
+wait_for_starts() {
+    local tries=0
+    while [ "$(cat "$E2E_WORK/started.log" 2>/dev/null | wc -l)" -lt "$1" ]; do
+        sleep 0.05
+        tries=$((tries + 1))
+        [ $tries -lt 100 ] || return 1
+    done
+}
+
+# Stand-ins that stay running: are they all still there?
+stand_ins_running() {
+    local pid
+    for pid in $(cat "$E2E_WORK/stand-ins.pids" 2>/dev/null); do
+        kill -0 "$pid" 2>/dev/null || return 1
+    done
+}
+
+# True when no window with this title shows within the given seconds.
+no_window_within() {
+    ! timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
