@@ -136,14 +136,16 @@ click_client() {
     xdotool mousemove $((WIN_X + $2)) $((WIN_Y + $3)) click "${4:-1}"
 }
 
-# A stand-in program at the given path: it appends "<name> <nanoseconds>" to
+# A stand-in program at the given path: it appends "<name> <process id>" to
 # $E2E_WORK/started.log, then stays running for a while (or ends at once with "quick").
+# Process ids are handed out in order, so they tell which program was started first, even
+# when the second gets to run before the first.
 make_stand_in() {
     local path=$1 name=$2 mode=${3:-stay}
     mkdir -p "$(dirname "$path")"
     {
         echo '#!/bin/sh'
-        echo "echo \"$name \$(date +%s%N)\" >>'$E2E_WORK/started.log'"
+        echo "echo \"$name \$\$\" >>'$E2E_WORK/started.log'"
         if [ "$mode" = stay ]; then
             echo "echo \$\$ >>'$E2E_WORK/stand-ins.pids'"
             echo 'exec sleep 60'
