@@ -31,26 +31,20 @@ check() {
     if "$@"; then pass "$what"; else fail "$what"; fi
 }
 
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
 # Starts Xvfb on a free display and openbox on it, and waits until openbox manages the screen.
 start_x_session() {
     local display_file="$E2E_WORK/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     E2E_PIDS+=($!)
-    local tries=0
-    until [ -s "$display_file" ]; do
-        sleep 0.05
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || { echo "Xvfb did not start" >&2; exit 1; }
-    done
+    wait_until [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(head -n1 "$display_file")"
     openbox --sm-disable >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        sleep 0.05
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || { echo "openbox did not start" >&2; exit 1; }
-    done
+    wait_until window_manager_running || { echo "openbox did not start" >&2; exit 1; }
 }
 
 # A medium folder with the launcher copied to its top: $E2E_WORK/medium (or the given name).
@@ -73,15 +67,20 @@ wait_for_window() {
     timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
 }
 
-# Waits up to five seconds for a process to end.
-wait_for_exit() {
+# Runs the command until it succeeds, for up to five seconds; fails if it never does.
+wait_until() {
     local tries=0
-    while kill -0 "$1" 2>/dev/null; do
+    until "$@"; do
         sleep 0.05
         tries=$((tries + 1))
         [ $tries -lt 100 ] || return 1
     done
 }
+
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Waits up to five seconds for a process to end.
+wait_for_exit() { wait_until process_gone "$1"; }
 
 # Sets WIN_X, WIN_Y, WIN_W, WIN_H (the client area on the screen) and FRAME_LEFT, FRAME_RIGHT,
 # FRAME_TOP, FRAME_BOTTOM (what the window manager's frame adds on each side).
@@ -159,15 +158,10 @@ started_names() {
     [ -f "$E2E_WORK/started.log" ] && sort -k2 -n "$E2E_WORK/started.log" | awk '{print $1}' | paste -sd' '
 }
 
+started_at_least() { [ "$(cat "$E2E_WORK/started.log" 2>/dev/null | wc -l)" -ge "$1" ]; }
+
 # Waits up to five seconds for started.log to hold this many lines.
-wait_for_starts() {
-    local tries=0
-    while [ "$(cat "$E2E_WORK/started.log" 2>/dev/null | wc -l)" -lt "$1" ]; do
-        sleep 0.05
-        tries=$((tries + 1))
-        [ $tries -lt 100 ] || return 1
-    done
-}
+wait_for_starts() { wait_until started_at_least "$1"; }
 
 # Stand-ins that stay running: are they all still there?
 stand_ins_running() {
