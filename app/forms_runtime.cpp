@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "app/text_decoding.h"
-
 namespace forms {
 
 namespace {
@@ -166,7 +164,7 @@ int Runtime::questionBox(std::string_view text, int style, std::string_view titl
 void Runtime::errorBox(std::string_view text, std::string_view title) { errorBoxImpl(text, title); }
 
 InputFile Runtime::openForInput(const std::string& path) {
-    return InputFile(decodeTextFile(readFileImpl(path)));
+    return InputFile(readTextFileImpl(path));
 }
 
 std::string Runtime::applicationPath() { return applicationPathImpl(); }

@@ -208,8 +208,8 @@ protected:
     virtual int questionBoxImpl(std::string_view text, std::string_view title) = 0;
     virtual void errorBoxImpl(std::string_view text, std::string_view title) = 0;
 
-    // The whole content of a regular file; throws Error for anything else.
-    virtual std::string readFileImpl(const std::string& path) = 0;
+    // The whole text of a regular file, decoded to UTF-8; throws Error for anything else.
+    virtual std::string readTextFileImpl(const std::string& path) = 0;
     virtual std::string applicationPathImpl() = 0;
     virtual void startProgramImpl(const std::string& path) = 0;
 

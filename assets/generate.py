@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """Rebuilds the launcher's pictures (banner, button faces, pointer, icon).
 
-The PNGs are committed, so the build never needs Python; run this only after
+The PNGs (for GTK) and the BMP, ICO and CUR files (for the Windows resource
+script) are committed, so the build never needs Python; run this only after
 changing the artwork:  /usr/bin/python3 assets/generate.py
 Output is deterministic: no randomness, no metadata chunks.
 """
 
 import os
+import struct
 
 from PIL import Image, ImageChops, ImageDraw, ImageFont
 
@@ -39,6 +41,90 @@ def font(name, size):
 def save(img, name):
     # No pnginfo: keeps the files byte-identical between runs.
     img.save(os.path.join(HERE, name), optimize=True)
+
+
+# --- Windows formats ---------------------------------------------------------
+# Written with struct rather than Pillow's BMP/ICO writers: the resource
+# compiler and LoadImage want exactly 24-bit BI_RGB, and Pillow's ICO writer
+# only produces PNG or 32-bit entries.
+
+# ID of the icon image inside the executable; icon_group.bin refers to it and
+# the resource script must give the raw RT_ICON resource the same ID.
+ICON_IMAGE_ID = 30001
+
+
+def write(name, data):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(data)
+
+
+def bgr_rows(img):
+    """24-bit DIB pixels: bottom-up BGR rows, each padded to 4 bytes."""
+    w, h = img.size
+    raw = img.convert("RGB").tobytes("raw", "BGR")
+    stride, pad = 3 * w, b"\0" * (-3 * w % 4)
+    return b"".join(raw[y * stride:(y + 1) * stride] + pad for y in reversed(range(h)))
+
+
+def mask_rows(transparent, w, h):
+    """1-bit AND mask, bottom-up, rows padded to 4 bytes; 1 = transparent."""
+    stride = (w + 31) // 32 * 4
+    out = bytearray()
+    for y in reversed(range(h)):
+        row = bytearray(stride)
+        for x in range(w):
+            if transparent(x, y):
+                row[x // 8] |= 0x80 >> (x % 8)
+        out += row
+    return bytes(out)
+
+
+def info_header(w, h, size_image):
+    # BITMAPINFOHEADER: 1 plane, 24 bits, BI_RGB, no resolution, no palette.
+    return struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, size_image, 0, 0, 0, 0)
+
+
+def save_bmp(img, name):
+    pixels = bgr_rows(img)
+    header = info_header(img.width, img.height, len(pixels))
+    offset = 14 + len(header)
+    write(name, struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+          + header + pixels)
+
+
+def icon_image(img, transparent=lambda x, y: False):
+    """Icon/cursor image as stored in ICO, CUR and RT_ICON: header, XOR, AND.
+    The header's height counts both bitmaps."""
+    w, h = img.size
+    bits = bgr_rows(img) + mask_rows(transparent, w, h)
+    return info_header(w, 2 * h, len(bits)) + bits
+
+
+def dir_entry(w, h, field1, field2, size):
+    # ICONDIRENTRY without its last field; field1/field2 are planes and bit
+    # count in an icon, the hot spot in a cursor. 0 colours: more than 256.
+    return struct.pack("<BBBBHHI", w, h, 0, 0, field1, field2, size)
+
+
+def save_icon(img):
+    image = icon_image(img)
+    entry = dir_entry(img.width, img.height, 1, 24, len(image))
+    write("icon.ico", struct.pack("<HHH", 0, 1, 1) + entry + struct.pack("<I", 6 + 16) + image)
+    # The same image as raw resources, so the resource script can put icon
+    # ICON_IMAGE_ID in group 1 (windres numbers an ICON statement's images itself).
+    write("icon_image.bin", image)
+    write("icon_group.bin", struct.pack("<HHH", 0, 1, 1) + entry + struct.pack("<H", ICON_IMAGE_ID))
+
+
+def save_cursor(img, hot_x, hot_y):
+    alpha = img.getchannel("A")
+    transparent = lambda x, y: alpha.getpixel((x, y)) == 0
+    # Transparent pixels are black in the XOR bitmap so the screen shows through.
+    xor = Image.new("RGB", img.size, (0, 0, 0))
+    xor.paste(img.convert("RGB"), (0, 0), alpha.point(lambda a: 255 if a else 0))
+    image = icon_image(xor, transparent)
+    entry = dir_entry(img.width, img.height, hot_x, hot_y, len(image))
+    write("hand.cur", struct.pack("<HHH", 0, 2, 1) + entry + struct.pack("<I", 6 + 16) + image)
 
 
 # --- crest -----------------------------------------------------------------
@@ -152,6 +238,7 @@ def banner():
     d.text((tx, ty), lines[0], font=small, fill=NAVY)
     d.text((tx, ty + step), lines[1], font=small, fill=NAVY)
     save(img, "banner.png")
+    save_bmp(img, "banner.bmp")
 
 
 # --- buttons ---------------------------------------------------------------
@@ -181,7 +268,8 @@ def button_normal(label, name):
     ImageDraw.Draw(img).rounded_rectangle((1, 1, BW - 2, BH - 2), radius=5,
                                           outline=INK, width=1)
     centred_label(img, label, font("DejaVuSans.ttf", 12))
-    save(img, name)
+    save(img, name + ".png")
+    save_bmp(img, name + ".bmp")
 
 
 def button_pressed(label, name):
@@ -205,7 +293,8 @@ def button_pressed(label, name):
     img.paste(SHADE, (0, 0), band(2))
     # Label nudged down-right like a key that has been pushed in.
     centred_label(img, label, font("DejaVuSans-Bold.ttf", 12), dx=1, dy=1)
-    save(img, name)
+    save(img, name + ".png")
+    save_bmp(img, name + ".bmp")
 
 
 # --- pointer ---------------------------------------------------------------
@@ -247,6 +336,7 @@ def hand():
             if c in colours:
                 px[x, y] = colours[c]
     save(img, "hand.png")
+    save_cursor(img, 5, 0)
 
 
 # --- icon ------------------------------------------------------------------
@@ -271,14 +361,15 @@ def icon():
     d.rectangle((7, 19, 24, 22), fill=SKY)         # drawer
     d.line((14, 20, 17, 20), fill=NAVY)            # drawer handle
     save(img, "icon.png")
+    save_icon(img)
 
 
 def main():
     banner()
     for label, stem in (("Uitvoeren", "uitvoeren"), ("Installeren", "installeren"),
                         ("Einde", "eind")):
-        button_normal(label, stem + "_nrm.png")
-        button_pressed(label, stem + "_dwn.png")
+        button_normal(label, stem + "_nrm")
+        button_pressed(label, stem + "_dwn")
     hand()
     icon()
 

@@ -286,8 +286,8 @@ GtkWindow* GtkRuntime::activeWindow() {
     return nullptr;
 }
 
-std::string GtkRuntime::readFileImpl(const std::string& path) {
-    return posix::readRegularFile(path);
+std::string GtkRuntime::readTextFileImpl(const std::string& path) {
+    return posix::readTextFile(path);
 }
 
 std::string GtkRuntime::applicationPathImpl() { return posix::executableFolder(); }

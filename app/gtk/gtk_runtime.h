@@ -65,7 +65,7 @@ private:
     int questionBoxImpl(std::string_view text, std::string_view title) override;
     void errorBoxImpl(std::string_view text, std::string_view title) override;
 
-    std::string readFileImpl(const std::string& path) override;
+    std::string readTextFileImpl(const std::string& path) override;
     std::string applicationPathImpl() override;
     void startProgramImpl(const std::string& path) override;
 

@@ -10,8 +10,9 @@ namespace posix {
 // trailing separator except at the root.
 std::string executableFolder();
 
-// The whole content of a regular file; throws forms::Error for anything else or on failure.
-std::string readRegularFile(const std::string& path);
+// The whole text of a regular file, decoded as decodeTextFile says; throws forms::Error for
+// anything else or on failure.
+std::string readTextFile(const std::string& path);
 
 // Starts the program at `path` as a detached process; throws forms::Error if it cannot run.
 void startDetachedProgram(const std::string& path);

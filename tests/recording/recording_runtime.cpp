@@ -190,8 +190,8 @@ void RecordingRuntime::errorBoxImpl(std::string_view text, std::string_view titl
     log.push_back("error " + std::string(title));
 }
 
-std::string RecordingRuntime::readFileImpl(const std::string& path) {
-    return posix::readRegularFile(path);
+std::string RecordingRuntime::readTextFileImpl(const std::string& path) {
+    return posix::readTextFile(path);
 }
 
 std::string RecordingRuntime::applicationPathImpl() { return launchFolder; }

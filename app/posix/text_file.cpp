@@ -7,6 +7,7 @@
 
 #include "app/forms_runtime.h"
 #include "app/posix/posix_system.h"
+#include "app/text_decoding.h"
 
 namespace posix {
 
@@ -30,7 +31,7 @@ private:
 
 }  // namespace
 
-std::string readRegularFile(const std::string& path) {
+std::string readTextFile(const std::string& path) {
     // O_NONBLOCK: a FIFO or device under this name must not hang the window's start.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
@@ -50,7 +51,7 @@ std::string readRegularFile(const std::string& path) {
     for (;;) {
         const ssize_t count = ::read(file.get(), chunk, sizeof chunk);
         if (count == 0) {
-            return content;
+            return decodeTextFile(content);
         }
         if (count < 0) {
             if (errno == EINTR) {
