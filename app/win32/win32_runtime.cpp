@@ -128,7 +128,8 @@ void Win32Runtime::createWindowImpl(forms::WindowId id, const forms::WindowLayou
     form->background = bitmap(layout.picture);
 
     // Fixed frame, title bar with window menu and close box; nothing to resize or minimise.
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: a group box leaves its inside for the window to paint.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     const DWORD exStyle =
         layout.border == forms::BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
     RECT frame{0, 0, pixels(layout.clientWidth), pixels(layout.clientHeight)};
