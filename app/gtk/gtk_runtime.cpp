@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/gtk/form_surface.h"
+#include "assets/embedded_pictures.h"
 #include "app/gtk/gtk_controls.h"
 #include "app/platform_runtime.h"
 #include "app/posix/posix_system.h"
@@ -124,16 +125,17 @@ GdkPixbuf* GtkRuntime::pixbuf(forms::Picture picture) {
     }
     auto found = pixbufs_.find(picture.name);
     if (found == pixbufs_.end()) {
-        const std::string path = "/kassetup/" + std::string(picture.name) + ".png";
-        GError* error = nullptr;
-        GdkPixbuf* loaded = gdk_pixbuf_new_from_resource(path.c_str(), &error);
-        if (loaded == nullptr) {
-            const std::string reason = error->message;
-            g_error_free(error);
+        const EmbeddedPicture* embedded = findEmbeddedPicture(picture.name);
+        if (embedded == nullptr) {
             throw forms::Error("Kan de afbeelding '" + std::string(picture.name) +
-                               "' niet laden: " + reason);
+                               "' niet vinden.");
         }
-        found = pixbufs_.emplace(std::string(picture.name), loaded).first;
+        // The pixels stay where they are, inside the executable: nothing is decoded or copied.
+        const int channels = embedded->hasAlpha ? 4 : 3;
+        GdkPixbuf* made = gdk_pixbuf_new_from_data(
+            embedded->pixels, GDK_COLORSPACE_RGB, embedded->hasAlpha, 8, embedded->width,
+            embedded->height, embedded->width * channels, nullptr, nullptr);
+        found = pixbufs_.emplace(std::string(picture.name), made).first;
     }
     return found->second;
 }

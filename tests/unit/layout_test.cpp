@@ -1,11 +1,9 @@
 // Properties every designed window must have, whatever its table says.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
+#include "assets/embedded_pictures.h"
 #include "install_dialog/dlg_setup_layout.h"
 #include "launcher_window/frm_setup_layout.h"
 
@@ -92,25 +90,27 @@ TEST_P(DesignedWindow, NamesAndTabIndicesAreUnique) {
     }
 }
 
-std::string embeddedResources() {
-    std::ifstream manifest(std::filesystem::path(KASSETUP_ASSETS_DIR) / "kassetup.gresource.xml");
-    return {std::istreambuf_iterator<char>(manifest), std::istreambuf_iterator<char>()};
-}
-
-TEST_P(DesignedWindow, EveryPictureItNamesIsEmbedded) {
+TEST_P(DesignedWindow, EveryPictureItNamesIsEmbeddedAtItsDesignedSize) {
     const forms::WindowLayout& window = *GetParam();
-    std::vector<forms::Picture> pictures{window.icon, window.picture};
-    for (const auto& control : window.controls) {
-        pictures.push_back(control.picture);
-        pictures.push_back(control.mousePointer.picture);
+    const auto expectSize = [](forms::Picture picture, int width, int height) {
+        const EmbeddedPicture* embedded = findEmbeddedPicture(picture.name);
+        ASSERT_NE(embedded, nullptr) << picture.name;
+        EXPECT_EQ(embedded->width, width) << picture.name;
+        EXPECT_EQ(embedded->height, height) << picture.name;
+    };
+    if (!window.icon.name.empty()) {
+        expectSize(window.icon, 32, 32);
     }
-    const std::string resources = embeddedResources();
-    for (const forms::Picture& picture : pictures) {
-        if (!picture.name.empty()) {
-            const std::string file = std::string(picture.name) + ".png";
-            EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(KASSETUP_ASSETS_DIR) / file))
-                << file;
-            EXPECT_NE(resources.find("<file>" + file + "</file>"), std::string::npos) << file;
+    if (!window.picture.name.empty()) {
+        expectSize(window.picture, window.clientWidth / 15, window.clientHeight / 15);
+    }
+    for (const auto& control : window.controls) {
+        if (!control.picture.name.empty()) {
+            expectSize(control.picture, 103, 27);
+        }
+        if (!control.mousePointer.picture.name.empty()) {
+            expectSize(control.mousePointer.picture, 17, 22);
+            EXPECT_TRUE(findEmbeddedPicture(control.mousePointer.picture.name)->hasAlpha);
         }
     }
 }
