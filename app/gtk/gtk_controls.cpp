@@ -110,8 +110,15 @@ void cutSelection(GtkTextView* view, gpointer data) {
                                      gtk_text_view_get_editable(view));
 }
 
-void setPointerWhenRealized(GtkWidget* widget, gpointer cursor) {
-    gdk_window_set_cursor(gtk_widget_get_window(widget), static_cast<GdkCursor*>(cursor));
+// A control's own pointer is made when the mouse first comes over it: nothing the first paint
+// has to wait for.
+gboolean setPointerOnEntry(GtkWidget* widget, GdkEventCrossing*, gpointer pointer) {
+    auto& window = windowOf(widget);
+    gdk_window_set_cursor(gtk_widget_get_window(widget),
+                          window.runtime->cursor(*static_cast<const forms::Pointer*>(pointer)));
+    g_signal_handlers_disconnect_by_func(widget, reinterpret_cast<gpointer>(setPointerOnEntry),
+                                         pointer);
+    return FALSE;
 }
 
 GtkWidget* buildTextBox(GtkRuntime::ControlWidgets& control) {
@@ -144,12 +151,13 @@ GtkWidget* buildPicture(GtkRuntime& runtime, const forms::ControlLayout& layout,
     gtk_widget_set_valign(inner, GTK_ALIGN_START);
     gtk_container_add(GTK_CONTAINER(box), inner);
     gtk_widget_show(inner);
-    gtk_widget_add_events(box, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK);
+    gtk_widget_add_events(box,
+                          GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK);
     g_signal_connect(box, "button-press-event", G_CALLBACK(picturePressed), nullptr);
     g_signal_connect(box, "button-release-event", G_CALLBACK(pictureReleased), nullptr);
     if (!layout.mousePointer.picture.name.empty()) {
-        GdkCursor* cursor = runtime.cursor(layout.mousePointer);
-        g_signal_connect(box, "realize", G_CALLBACK(setPointerWhenRealized), cursor);
+        g_signal_connect(box, "enter-notify-event", G_CALLBACK(setPointerOnEntry),
+                         const_cast<forms::Pointer*>(&layout.mousePointer));
     }
     return box;
 }

@@ -21,16 +21,32 @@ gboolean closeBoxPressed(GtkWidget*, GdkEvent*, gpointer data) {
     return TRUE;  // the owner decides whether the window goes
 }
 
-// No minimise or maximise box, no resizing: only moving and closing.
-void restrictFrame(GtkWidget* widget, gpointer) {
+constexpr const char* kIconKey = "forms-icon";
+
+// What the window manager is told about the frame: the icon, and no minimise or maximise box
+// and no resizing, only moving and closing. The icon goes straight onto the window, since
+// GtkWindow's own icon handling consults the icon theme first.
+void describeFrame(GtkWidget* widget, gpointer) {
     GdkWindow* window = gtk_widget_get_window(widget);
+    if (auto* icon = static_cast<GdkPixbuf*>(g_object_get_data(G_OBJECT(widget), kIconKey))) {
+        GList icons{icon, nullptr, nullptr};
+        gdk_window_set_icon_list(window, &icons);
+    }
     gdk_window_set_decorations(
         window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
     gdk_window_set_functions(window,
                              static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
-    GdkCursor* arrow = gdk_cursor_new_from_name(gdk_display_get_default(), "default");
-    gdk_window_set_cursor(window, arrow);
+}
+
+// The standard arrow over the window's own surface. Looking it up in the cursor theme takes
+// time the first paint need not wait for, so it is set once the window is on screen.
+gboolean setArrowWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
+    GdkCursor* arrow = gdk_cursor_new_from_name(gtk_widget_get_display(widget), "default");
+    gdk_window_set_cursor(gtk_widget_get_window(widget), arrow);
     g_object_unref(arrow);
+    g_signal_handlers_disconnect_by_func(widget, reinterpret_cast<gpointer>(setArrowWhenMapped),
+                                         nullptr);
+    return FALSE;
 }
 
 std::vector<GtkWidget*> focusOrder(const forms::WindowLayout& layout,
@@ -98,7 +114,8 @@ GtkRuntime::GtkRuntime() {
     gtk_init(nullptr, nullptr);
     // The run-time's default font for captions, and controls that keep to their designed size.
     static constexpr char kBaseStyle[] =
-        ".forms-surface { font-family: \"Liberation Sans\", Arial, Sans; font-size: 8pt; }\n"
+        ".forms-surface checkbutton, .forms-surface button, .forms-surface frame > label "
+        "{ font-family: \"Liberation Sans\", Arial, Sans; font-size: 8pt; }\n"
         ".forms-surface checkbutton { padding: 0; min-height: 0; }\n"
         ".forms-surface checkbutton check { margin: 0 4px 0 0; min-width: 13px; min-height: 13px; }\n"
         ".forms-surface button { padding: 0 4px; min-height: 0; }\n";
@@ -168,10 +185,11 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     }
     gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), !layout.showInTaskbar);
     if (!layout.icon.name.empty()) {
-        gtk_window_set_icon(GTK_WINDOW(window), pixbuf(layout.icon));
+        g_object_set_data(G_OBJECT(window), kIconKey, pixbuf(layout.icon));
     }
     g_signal_connect(window, "delete-event", G_CALLBACK(closeBoxPressed), widgets);
-    g_signal_connect(window, "realize", G_CALLBACK(restrictFrame), nullptr);
+    g_signal_connect(window, "realize", G_CALLBACK(describeFrame), nullptr);
+    g_signal_connect(window, "map-event", G_CALLBACK(setArrowWhenMapped), nullptr);
 
     GtkWidget* surface = form_surface_new(forms::twipsToPixels(layout.clientWidth),
                                           forms::twipsToPixels(layout.clientHeight));
@@ -224,7 +242,15 @@ void GtkRuntime::destroyWindowImpl(forms::WindowId window) {
 }
 
 void GtkRuntime::showWindowImpl(forms::WindowId window) {
-    gtk_window_present(GTK_WINDOW(windows_.at(window)->window));
+    GtkWidget* toplevel = windows_.at(window)->window;
+    // A window coming on screen is shown (the window manager gives it the focus); presenting
+    // it asks the window manager more than a first show needs. A visible window comes to the
+    // front.
+    if (gtk_widget_get_visible(toplevel)) {
+        gtk_window_present(GTK_WINDOW(toplevel));
+    } else {
+        gtk_widget_show(toplevel);
+    }
 }
 
 void GtkRuntime::hideWindowImpl(forms::WindowId window) {
