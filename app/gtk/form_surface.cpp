@@ -6,6 +6,7 @@ struct FormSurface {
     GtkFixed parent;
     int width;
     int height;
+    GdkPixbuf* background;  // owned by the run-time, which outlives every window
 };
 
 struct FormSurfaceClass {
@@ -38,11 +39,9 @@ void allocateChild(GtkWidget* child, gpointer data) {
     if (rect == nullptr || !gtk_widget_get_visible(child)) {
         return;
     }
-    GtkRequisition own;
+    GtkRequisition own;  // asked for, as GTK expects before an allocation; not used
     gtk_widget_get_preferred_size(child, &own, nullptr);
-    GtkAllocation allocation{area->x + rect->x, area->y + rect->y,
-                             rect->width >= 0 ? rect->width : own.width,
-                             rect->height >= 0 ? rect->height : own.height};
+    GtkAllocation allocation{area->x + rect->x, area->y + rect->y, rect->width, rect->height};
     gtk_widget_size_allocate(child, &allocation);
 }
 
@@ -51,8 +50,17 @@ void sizeAllocate(GtkWidget* widget, GtkAllocation* allocation) {
     gtk_container_forall(GTK_CONTAINER(widget), allocateChild, allocation);
 }
 
+gboolean draw(GtkWidget* widget, cairo_t* cairo) {
+    if (GdkPixbuf* background = asSurface(widget)->background) {
+        gdk_cairo_set_source_pixbuf(cairo, background, 0, 0);
+        cairo_paint(cairo);
+    }
+    return GTK_WIDGET_CLASS(form_surface_parent_class)->draw(widget, cairo);
+}
+
 void form_surface_class_init(FormSurfaceClass* surfaceClass) {
     auto* widgetClass = GTK_WIDGET_CLASS(surfaceClass);
+    widgetClass->draw = draw;
     widgetClass->get_preferred_width = preferredWidth;
     widgetClass->get_preferred_height = preferredHeight;
     widgetClass->size_allocate = sizeAllocate;
@@ -62,10 +70,11 @@ void form_surface_init(FormSurface*) {}
 
 }  // namespace
 
-GtkWidget* form_surface_new(int width, int height) {
+GtkWidget* form_surface_new(int width, int height, GdkPixbuf* background) {
     auto* surface = static_cast<FormSurface*>(g_object_new(form_surface_get_type(), nullptr));
     surface->width = width;
     surface->height = height;
+    surface->background = background;
     return GTK_WIDGET(surface);
 }
 

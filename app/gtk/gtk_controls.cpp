@@ -141,25 +141,29 @@ GtkWidget* buildTextBox(GtkRuntime::ControlWidgets& control) {
     return scroller;
 }
 
-GtkWidget* buildPicture(GtkRuntime& runtime, const forms::ControlLayout& layout,
-                        GtkWidget*& inner) {
-    GtkWidget* box = gtk_event_box_new();
-    // A window of its own, so the pointer can be set on exactly this area.
-    gtk_event_box_set_visible_window(GTK_EVENT_BOX(box), TRUE);
-    inner = gtk_image_new_from_pixbuf(runtime.pixbuf(layout.picture));
-    gtk_widget_set_halign(inner, GTK_ALIGN_START);
-    gtk_widget_set_valign(inner, GTK_ALIGN_START);
-    gtk_container_add(GTK_CONTAINER(box), inner);
-    gtk_widget_show(inner);
-    gtk_widget_add_events(box,
+// A picture draws itself, at its natural size from the top-left: one widget with a window of
+// its own, so it can have its own pointer and take clicks.
+gboolean drawPicture(GtkWidget* widget, cairo_t* cairo, gpointer) {
+    auto& window = windowOf(widget);
+    if (GdkPixbuf* pixbuf = window.runtime->pixbuf(window.controls[controlOf(widget)].picture)) {
+        gdk_cairo_set_source_pixbuf(cairo, pixbuf, 0, 0);
+        cairo_paint(cairo);
+    }
+    return TRUE;
+}
+
+GtkWidget* buildPicture(const forms::ControlLayout& layout) {
+    GtkWidget* area = gtk_drawing_area_new();
+    g_signal_connect(area, "draw", G_CALLBACK(drawPicture), nullptr);
+    gtk_widget_add_events(area,
                           GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK);
-    g_signal_connect(box, "button-press-event", G_CALLBACK(picturePressed), nullptr);
-    g_signal_connect(box, "button-release-event", G_CALLBACK(pictureReleased), nullptr);
+    g_signal_connect(area, "button-press-event", G_CALLBACK(picturePressed), nullptr);
+    g_signal_connect(area, "button-release-event", G_CALLBACK(pictureReleased), nullptr);
     if (!layout.mousePointer.picture.name.empty()) {
-        g_signal_connect(box, "enter-notify-event", G_CALLBACK(setPointerOnEntry),
+        g_signal_connect(area, "enter-notify-event", G_CALLBACK(setPointerOnEntry),
                          const_cast<forms::Pointer*>(&layout.mousePointer));
     }
-    return box;
+    return area;
 }
 
 GtkWidget* buildFrame(const forms::ControlLayout& layout, GtkWidget*& inner) {
@@ -213,8 +217,8 @@ std::string cssRule(const std::string& widgetName, const forms::ControlLayout& l
 
 }  // namespace
 
-GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
-                        const forms::WindowLayout& windowLayout, int index, std::string& css) {
+GtkWidget* buildControl(GtkRuntime::WindowWidgets& window, const forms::WindowLayout& windowLayout,
+                        int index, std::string& css) {
     const forms::ControlLayout& layout = windowLayout.controls[index];
     auto& control = window.controls[index];
     control.picture = layout.picture;
@@ -224,7 +228,8 @@ GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
             outer = buildTextBox(control);
             break;
         case forms::ControlKind::Image:
-            outer = buildPicture(runtime, layout, control.inner);
+            window.runtime->pixbuf(layout.picture);  // fails now rather than while drawing
+            outer = control.inner = buildPicture(layout);
             break;
         case forms::ControlKind::Frame:
             outer = buildFrame(layout, control.inner);
@@ -280,8 +285,9 @@ void setControlText(GtkRuntime::ControlWidgets& control, std::string_view text) 
 
 void setControlPicture(GtkRuntime& runtime, GtkRuntime::ControlWidgets& control,
                        forms::Picture picture) {
+    runtime.pixbuf(picture);  // a picture that cannot be had fails here, not while drawing
     control.picture = picture;
-    gtk_image_set_from_pixbuf(GTK_IMAGE(control.inner), runtime.pixbuf(picture));
+    gtk_widget_queue_draw(control.inner);  // painted when the program next waits
 }
 
 int controlValue(GtkRuntime::ControlWidgets& control) {

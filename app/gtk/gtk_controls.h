@@ -8,8 +8,8 @@
 
 // Builds control `index` of the layout into `window.controls[index]` and returns the widget to
 // place; appends the control's font and colour rules to `css`.
-GtkWidget* buildControl(GtkRuntime& runtime, GtkRuntime::WindowWidgets& window,
-                        const forms::WindowLayout& windowLayout, int index, std::string& css);
+GtkWidget* buildControl(GtkRuntime::WindowWidgets& window, const forms::WindowLayout& windowLayout,
+                        int index, std::string& css);
 
 std::string controlText(GtkRuntime::ControlWidgets& control);
 void setControlText(GtkRuntime::ControlWidgets& control, std::string_view text);

@@ -192,20 +192,15 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     g_signal_connect(window, "map-event", G_CALLBACK(setArrowWhenMapped), nullptr);
 
     GtkWidget* surface = form_surface_new(forms::twipsToPixels(layout.clientWidth),
-                                          forms::twipsToPixels(layout.clientHeight));
+                                          forms::twipsToPixels(layout.clientHeight),
+                                          pixbuf(layout.picture));
     gtk_style_context_add_class(gtk_widget_get_style_context(surface), "forms-surface");
     gtk_container_add(GTK_CONTAINER(window), surface);
-    if (!layout.picture.name.empty()) {
-        GtkWidget* background = gtk_image_new_from_pixbuf(pixbuf(layout.picture));
-        gtk_widget_set_halign(background, GTK_ALIGN_START);
-        gtk_widget_set_valign(background, GTK_ALIGN_START);
-        form_surface_put(surface, background, 0, 0, -1, -1);
-    }
 
     std::string css;
     for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
         const forms::ControlLayout& control = layout.controls[i];
-        GtkWidget* widget = buildControl(*this, *widgets, layout, i, css);
+        GtkWidget* widget = buildControl(*widgets, layout, i, css);
         int left = control.left;
         int top = control.top;
         // Contained controls are placed over their frame, at their place inside it.
