@@ -45,6 +45,16 @@ check "End button's frame at (67, 169) is dark blue" [ "$(client_pixel "$window"
 check "Run button's face at (67, 88) is white, not the pressed face" \
     [ "$(client_pixel "$window" 67 88)" = FFFFFF ]
 
+# The hand over each picture button, hot spot at the fingertip; the arrow beside them.
+for top in 101 141 181; do
+    xdotool mousemove $((WIN_X + 67)) $((WIN_Y + top))
+    sleep 0.2
+    check "the hand pointer over the button at y $top" [ "$("$CURSOR_PROBE")" = "17x22 5,0" ]
+done
+xdotool mousemove $((WIN_X + 67)) $((WIN_Y + 215))
+sleep 0.2
+check "no hand over the window's own surface" [ "$("$CURSOR_PROBE")" != "17x22 5,0" ]
+
 # The close box (top right of openbox's title bar) ends the program without a question.
 xdotool mousemove $((WIN_X + WIN_W - 11)) $((WIN_Y - 11)) click 1
 if wait_for_exit "$LAUNCHER_PID"; then
