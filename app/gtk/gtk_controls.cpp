@@ -217,8 +217,20 @@ std::string cssRule(const std::string& widgetName, const forms::ControlLayout& l
 
 }  // namespace
 
+std::string widgetNameOf(const forms::WindowLayout& window, const forms::ControlLayout& control) {
+    return std::string(window.name) + "-" + std::string(control.name);
+}
+
+std::string layoutStyles(const forms::WindowLayout& window) {
+    std::string css;
+    for (const forms::ControlLayout& control : window.controls) {
+        css += cssRule(widgetNameOf(window, control), control);
+    }
+    return css;
+}
+
 GtkWidget* buildControl(GtkRuntime::WindowWidgets& window, const forms::WindowLayout& windowLayout,
-                        int index, std::string& css) {
+                        int index) {
     const forms::ControlLayout& layout = windowLayout.controls[index];
     auto& control = window.controls[index];
     control.picture = layout.picture;
@@ -245,9 +257,7 @@ GtkWidget* buildControl(GtkRuntime::WindowWidgets& window, const forms::WindowLa
     tag(outer, window, index);
     tag(control.inner, window, index);
 
-    const std::string widgetName = std::string(windowLayout.name) + "-" + std::string(layout.name);
-    gtk_widget_set_name(control.inner, widgetName.c_str());
-    css += cssRule(widgetName, layout);
+    gtk_widget_set_name(control.inner, widgetNameOf(windowLayout, layout).c_str());
 
     gtk_widget_set_can_focus(control.inner, layout.tabIndex >= 0);
     gtk_widget_set_sensitive(outer, layout.enabled);

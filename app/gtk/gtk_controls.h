@@ -6,10 +6,13 @@
 
 #include "app/gtk/gtk_runtime.h"
 
+// The fonts and colours of a window's controls, as CSS for their widget names.
+std::string layoutStyles(const forms::WindowLayout& window);
+
 // Builds control `index` of the layout into `window.controls[index]` and returns the widget to
-// place; appends the control's font and colour rules to `css`.
+// place.
 GtkWidget* buildControl(GtkRuntime::WindowWidgets& window, const forms::WindowLayout& windowLayout,
-                        int index, std::string& css);
+                        int index);
 
 std::string controlText(GtkRuntime::ControlWidgets& control);
 void setControlText(GtkRuntime::ControlWidgets& control, std::string_view text);

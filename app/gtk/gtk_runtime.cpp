@@ -97,6 +97,24 @@ gboolean tabPressed(GtkWidget* window, GdkEventKey* event, gpointer data) {
     return TRUE;
 }
 
+// Centred on the screen, from the monitor geometry GDK already holds: GTK's own centring asks
+// the X server where the pointer is first.
+void centre(GtkWindow* window, int width, int height) {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
+    if (monitor == nullptr) {
+        monitor = gdk_display_get_monitor(display, 0);
+    }
+    if (monitor == nullptr) {
+        gtk_window_set_position(window, GTK_WIN_POS_CENTER);
+        return;
+    }
+    GdkRectangle screen;
+    gdk_monitor_get_geometry(monitor, &screen);
+    gtk_window_move(window, screen.x + (screen.width - width) / 2,
+                    screen.y + (screen.height - height) / 2);
+}
+
 const forms::ControlLayout* containerOf(const forms::WindowLayout& layout,
                                         const forms::ControlLayout& control) {
     for (const auto& candidate : layout.controls) {
@@ -169,6 +187,18 @@ GdkCursor* GtkRuntime::cursor(const forms::Pointer& pointer) {
 
 void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout& layout,
                                   forms::WindowEvents& events) {
+    // Styles before widgets, so nothing is styled twice; once for each window, however often
+    // it is loaded.
+    if (styledWindows_.insert(std::string(layout.name)).second) {
+        const std::string css = layoutStyles(layout);
+        GtkCssProvider* provider = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
+                                                  GTK_STYLE_PROVIDER(provider),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(provider);
+    }
+
     auto* widgets = new WindowWidgets{};
     widgets->events = &events;
     widgets->runtime = this;
@@ -179,7 +209,8 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     widgets->window = window;
     gtk_window_set_title(GTK_WINDOW(window), std::string(layout.title).c_str());
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
-    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
+    centre(GTK_WINDOW(window), forms::twipsToPixels(layout.clientWidth),
+           forms::twipsToPixels(layout.clientHeight));
     if (layout.border == forms::BorderStyle::FixedDialog) {
         gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_DIALOG);
     }
@@ -197,10 +228,9 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     gtk_style_context_add_class(gtk_widget_get_style_context(surface), "forms-surface");
     gtk_container_add(GTK_CONTAINER(window), surface);
 
-    std::string css;
     for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
         const forms::ControlLayout& control = layout.controls[i];
-        GtkWidget* widget = buildControl(*widgets, layout, i, css);
+        GtkWidget* widget = buildControl(*widgets, layout, i);
         int left = control.left;
         int top = control.top;
         // Contained controls are placed over their frame, at their place inside it.
@@ -211,15 +241,6 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
         form_surface_put(surface, widget, forms::twipsToPixels(left), forms::twipsToPixels(top),
                          forms::twipsToPixels(control.width), forms::twipsToPixels(control.height));
     }
-    if (!css.empty()) {
-        GtkCssProvider* provider = gtk_css_provider_new();
-        gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
-        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
-                                                  GTK_STYLE_PROVIDER(provider),
-                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-        g_object_unref(provider);
-    }
-
     widgets->tabOrder = focusOrder(layout, widgets->controls);
     g_signal_connect(window, "key-press-event", G_CALLBACK(tabPressed), widgets);
     gtk_widget_show_all(surface);

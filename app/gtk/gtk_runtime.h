@@ -10,6 +10,7 @@
 #include <gtk/gtk.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -79,5 +80,6 @@ private:
     std::map<forms::WindowId, WindowWidgets*> windows_;
     std::map<std::string, GdkPixbuf*, std::less<>> pixbufs_;
     std::map<std::string, GdkCursor*, std::less<>> cursors_;
+    std::set<std::string> styledWindows_;
     GtkCssProvider* styles_ = nullptr;
 };

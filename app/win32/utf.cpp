@@ -3,14 +3,14 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-std::wstring widen(std::string_view text) {
+std::wstring widen(std::string_view text, unsigned codePage) {
     if (text.empty()) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 

@@ -4,5 +4,6 @@
 #include <string>
 #include <string_view>
 
-std::wstring widen(std::string_view text);
+// From UTF-8, or from the given Windows code page.
+std::wstring widen(std::string_view text, unsigned codePage = 65001 /* CP_UTF8 */);
 std::string narrow(std::wstring_view text);

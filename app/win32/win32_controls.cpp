@@ -57,6 +57,16 @@ std::wstring resourceName(std::string_view name) {
 
 }  // namespace
 
+void drawBitmap(HDC target, HBITMAP bitmap) {
+    HDC source = CreateCompatibleDC(target);
+    HGDIOBJ previous = SelectObject(source, bitmap);
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
+    BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
 void Win32Runtime::createControls(FormWindow& form) {
     registerPictureClass();
     const forms::WindowLayout& layout = *form.layout;
@@ -165,13 +175,7 @@ LRESULT Win32Runtime::pictureMessage(FormWindow& form, int index, HWND hwnd, UIN
             PAINTSTRUCT paint;
             HDC target = BeginPaint(hwnd, &paint);
             if (control.bitmap != nullptr) {
-                HDC source = CreateCompatibleDC(target);
-                HGDIOBJ previous = SelectObject(source, control.bitmap);
-                BITMAP size{};
-                GetObjectW(control.bitmap, sizeof size, &size);
-                BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-                SelectObject(source, previous);
-                DeleteDC(source);
+                drawBitmap(target, control.bitmap);
             }
             EndPaint(hwnd, &paint);
             return 0;

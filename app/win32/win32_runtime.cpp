@@ -209,13 +209,7 @@ LRESULT Win32Runtime::formMessage(FormWindow& form, HWND hwnd, UINT message, WPA
                 RECT client;
                 GetClientRect(hwnd, &client);
                 FillRect(target, &client, GetSysColorBrush(COLOR_BTNFACE));
-                HDC source = CreateCompatibleDC(target);
-                HGDIOBJ previous = SelectObject(source, form.background);
-                BITMAP size{};
-                GetObjectW(form.background, sizeof size, &size);
-                BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-                SelectObject(source, previous);
-                DeleteDC(source);
+                drawBitmap(target, form.background);
                 return 1;
             }
             break;

@@ -20,6 +20,9 @@
 // Restricts where DLLs are loaded from to the system folder.
 void restrictDllSearch();
 
+// Draws a bitmap at its own size at the top-left of a device context.
+void drawBitmap(HDC target, HBITMAP bitmap);
+
 class Win32Runtime final : public forms::Runtime {
 public:
     Win32Runtime();

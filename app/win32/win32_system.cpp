@@ -32,13 +32,7 @@ std::string systemReason(DWORD error) {
 
 // Without a byte-order mark the file is in the system's ANSI code page.
 std::string fromAnsi(std::string_view bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+    std::wstring wide = widen(bytes, CP_ACP);
     for (wchar_t& c : wide) {
         if (c == L'\0') {
             c = 0xFFFD;  // a NUL is not text; the rest stays
