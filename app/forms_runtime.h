@@ -86,10 +86,10 @@ struct ControlLayout {
     bool enabled = true;
     int tabIndex = -1;  // -1: takes no keyboard focus
     int value = 0;
-    std::string_view container = {};  // name of the frame that holds the control, if any
-    const Font* font = nullptr;       // nullptr: the run-time's default font
-    const Rgb* foreColor = nullptr;   // nullptr: the system's text colour
-    Pointer mousePointer = {};            // custom pointer over the control, if it has a picture
+    std::string_view container = {};       // name of the frame that holds the control, if any
+    const Font* font = nullptr;            // nullptr: the run-time's default font
+    const Rgb* foreColor = nullptr;        // nullptr: the system's text colour
+    Pointer mousePointer = {};             // custom pointer over the control, if it has a picture
     std::string_view accessibleName = {};  // for screen readers
 };
 

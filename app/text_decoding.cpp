@@ -10,10 +10,9 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // Windows-1252 from 0x80 to 0x9F; 0 marks the five unassigned bytes.
 constexpr std::array<char16_t, 32> kWindows1252High{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 void appendUtf8(std::string& out, char32_t code) {
@@ -82,12 +81,16 @@ bool isValidUtf8(std::string_view bytes) {
             length = 2;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
-            if (lead == 0xE0) low = 0xA0;   // no overlong forms
-            if (lead == 0xED) high = 0x9F;  // no surrogates
+            if (lead == 0xE0)
+                low = 0xA0;  // no overlong forms
+            if (lead == 0xED)
+                high = 0x9F;  // no surrogates
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+            if (lead == 0xF0)
+                low = 0x90;
+            if (lead == 0xF4)
+                high = 0x8F;  // nothing above U+10FFFF
         } else {
             return false;
         }

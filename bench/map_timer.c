@@ -40,7 +40,8 @@ static long resident_kb(pid_t pid) {
             kb = strtol(line + 6, NULL, 10);
         }
     }
-    if (status) fclose(status);
+    if (status)
+        fclose(status);
     return kb;
 }
 
@@ -71,7 +72,8 @@ static int ignore_errors(Display* display, XErrorEvent* error) {
 static void stop(pid_t pid) {
     kill(pid, SIGTERM);
     for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, NULL, WNOHANG) == pid) return;
+        if (waitpid(pid, NULL, WNOHANG) == pid)
+            return;
         usleep(10000);
     }
     kill(pid, SIGKILL);
@@ -166,10 +168,12 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 1000 && started == 0; ++i) {
             FILE* file = fopen(marker, "r");
             if (file) {
-                if (fscanf(file, "%lld", &started) != 1) started = 0;
+                if (fscanf(file, "%lld", &started) != 1)
+                    started = 0;
                 fclose(file);
             }
-            if (!started) usleep(2000);
+            if (!started)
+                usleep(2000);
         }
         click_ms = started ? (started - clicked) / 1e6 : -1;
     }

@@ -13,9 +13,8 @@ int main() {
     AdjustWindowRect(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE);
     HWND window = CreateWindowW(L"Win32Reference", L"Win32 reference",
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                                CW_USEDEFAULT, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

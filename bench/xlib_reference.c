@@ -4,9 +4,10 @@
 
 int main(void) {
     Display* display = XOpenDisplay(NULL);
-    if (!display) return 1;
-    Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 390, 225, 0,
-                                        0, WhitePixel(display, DefaultScreen(display)));
+    if (!display)
+        return 1;
+    Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 390, 225, 0, 0,
+                                        WhitePixel(display, DefaultScreen(display)));
     XStoreName(display, window, "Xlib reference");
     XSelectInput(display, window, ExposureMask);
     XMapWindow(display, window);

@@ -78,8 +78,7 @@ GtkWidget* form_surface_new(int width, int height, GdkPixbuf* background) {
     return GTK_WIDGET(surface);
 }
 
-void form_surface_put(GtkWidget* surface, GtkWidget* child, int x, int y, int width,
-                      int height) {
+void form_surface_put(GtkWidget* surface, GtkWidget* child, int x, int y, int width, int height) {
     g_object_set_data_full(G_OBJECT(child), kRectKey, new ChildRect{x, y, width, height},
                            [](gpointer rect) { delete static_cast<ChildRect*>(rect); });
     gtk_fixed_put(GTK_FIXED(surface), child, x, y);

@@ -6,11 +6,11 @@ namespace {
 GtkWidget* messageBox(GtkWindow* parent, GtkMessageType type, GtkButtonsType buttons,
                       const char* iconName, std::string_view text, std::string_view title) {
     const std::string message(text);
-    GtkWidget* box = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, buttons, "%s",
-                                            message.c_str());
+    GtkWidget* box =
+        gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, buttons, "%s", message.c_str());
     gtk_window_set_title(GTK_WINDOW(box), std::string(title).c_str());
-    gtk_window_set_position(GTK_WINDOW(box), parent != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT
-                                                               : GTK_WIN_POS_CENTER);
+    gtk_window_set_position(GTK_WINDOW(box),
+                            parent != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
     gtk_window_set_resizable(GTK_WINDOW(box), FALSE);
     // GTK 3 no longer draws the kind of message; the icon tells the user what is asked.
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS

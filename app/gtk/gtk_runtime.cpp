@@ -6,10 +6,10 @@
 #include <cstdio>
 
 #include "app/gtk/form_surface.h"
-#include "assets/embedded_pictures.h"
 #include "app/gtk/gtk_controls.h"
 #include "app/platform_runtime.h"
 #include "app/posix/posix_system.h"
+#include "assets/embedded_pictures.h"
 
 std::unique_ptr<forms::Runtime> makePlatformRuntime() { return std::make_unique<GtkRuntime>(); }
 
@@ -34,8 +34,7 @@ void describeFrame(GtkWidget* widget, gpointer) {
     }
     gdk_window_set_decorations(
         window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
-    gdk_window_set_functions(window,
-                             static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
 }
 
 // The standard arrow over the window's own surface. Looking it up in the cursor theme takes
@@ -135,12 +134,12 @@ GtkRuntime::GtkRuntime() {
         ".forms-surface checkbutton, .forms-surface button, .forms-surface frame > label "
         "{ font-family: \"Liberation Sans\", Arial, Sans; font-size: 8pt; }\n"
         ".forms-surface checkbutton { padding: 0; min-height: 0; }\n"
-        ".forms-surface checkbutton check { margin: 0 4px 0 0; min-width: 13px; min-height: 13px; }\n"
+        ".forms-surface checkbutton check "
+        "{ margin: 0 4px 0 0; min-width: 13px; min-height: 13px; }\n"
         ".forms-surface button { padding: 0 4px; min-height: 0; }\n";
     styles_ = gtk_css_provider_new();
     gtk_css_provider_load_from_data(styles_, kBaseStyle, -1, nullptr);
-    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
-                                              GTK_STYLE_PROVIDER(styles_),
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(styles_),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
@@ -222,9 +221,9 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     g_signal_connect(window, "realize", G_CALLBACK(describeFrame), nullptr);
     g_signal_connect(window, "map-event", G_CALLBACK(setArrowWhenMapped), nullptr);
 
-    GtkWidget* surface = form_surface_new(forms::twipsToPixels(layout.clientWidth),
-                                          forms::twipsToPixels(layout.clientHeight),
-                                          pixbuf(layout.picture));
+    GtkWidget* surface =
+        form_surface_new(forms::twipsToPixels(layout.clientWidth),
+                         forms::twipsToPixels(layout.clientHeight), pixbuf(layout.picture));
     gtk_style_context_add_class(gtk_widget_get_style_context(surface), "forms-surface");
     gtk_container_add(GTK_CONTAINER(window), surface);
 

@@ -26,7 +26,7 @@ public:
         GtkWidget* outer = nullptr;  // the widget placed in the window
         GtkWidget* inner = nullptr;  // the widget that holds the value (text view, image, ...)
         forms::Picture picture;
-        std::string text;          // a text box's text, while the user has not changed it
+        std::string text;  // a text box's text, while the user has not changed it
         bool textCurrent = true;
         bool pressed = false;      // mouse button went down on a picture
         bool doubleClick = false;  // the press was the second of a double-click

@@ -30,7 +30,7 @@ LRESULT CALLBACK pictureProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return tag->form->runtime->pictureMessage(*tag->form, tag->control, hwnd, message, wParam,
-                                             lParam);
+                                              lParam);
 }
 
 void registerPictureClass() {
@@ -116,19 +116,18 @@ void Win32Runtime::createControls(FormWindow& form) {
                 break;
         }
         // A picture's window text is its accessible name, which screen readers announce.
-        const std::wstring caption = widen(spec.kind == forms::ControlKind::Image
-                                               ? spec.accessibleName
-                                               : spec.caption);
-        control.hwnd = CreateWindowExW(
-            exStyle, className, caption.c_str(), style, pixels(left), pixels(top),
-            pixels(spec.width), pixels(spec.height), form.hwnd,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
-            createParam);
+        const std::wstring caption =
+            widen(spec.kind == forms::ControlKind::Image ? spec.accessibleName : spec.caption);
+        control.hwnd =
+            CreateWindowExW(exStyle, className, caption.c_str(), style, pixels(left), pixels(top),
+                            pixels(spec.width), pixels(spec.height), form.hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
+                            instance, createParam);
 
         HFONT font = defaultFont;
         if (spec.font != nullptr) {
-            font = CreateFontW(-MulDiv(static_cast<int>(spec.font->points * 100), dpi_, 7200), 0,
-                               0, 0, spec.font->weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+            font = CreateFontW(-MulDiv(static_cast<int>(spec.font->points * 100), dpi_, 7200), 0, 0,
+                               0, spec.font->weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                DEFAULT_PITCH | FF_DONTCARE, widen(spec.font->face).c_str());
             form.fonts.push_back(font);
@@ -217,8 +216,8 @@ LRESULT Win32Runtime::pictureMessage(FormWindow& form, int index, HWND hwnd, UIN
 std::string Win32Runtime::textImpl(forms::WindowId window, int control) {
     HWND hwnd = controlOf(window, control).hwnd;
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(),
-                                                        static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return narrow(text);
 }
 
@@ -261,5 +260,8 @@ int Win32Runtime::valueImpl(forms::WindowId window, int control) {
 void Win32Runtime::setValueImpl(forms::WindowId window, int control, int value) {
     // BM_SETCHECK sends no BN_CLICKED: a value set from code raises no Click.
     SendMessageW(controlOf(window, control).hwnd, BM_SETCHECK,
-                 value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
+                 value == 1   ? BST_CHECKED
+                 : value == 2 ? BST_INDETERMINATE
+                              : BST_UNCHECKED,
+                 0);
 }

@@ -81,12 +81,12 @@ Win32Runtime::Win32Runtime() : dpi_(displayDpi()) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kApplicationIcon), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXICON),
-                                          GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kApplicationIcon), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    icon_ =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kApplicationIcon), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kApplicationIcon),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
     registerClasses(icon_, smallIcon_);
     hiddenOwner_ = CreateWindowExW(0, kOwnerClass, L"KasSetup", WS_POPUP, 0, 0, 0, 0, nullptr,
                                    nullptr, instance, nullptr);
@@ -110,8 +110,7 @@ HBITMAP Win32Runtime::bitmap(forms::Picture picture) {
         auto* loaded = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resource.c_str(),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (loaded == nullptr) {
-            throw forms::Error("Kan de afbeelding '" + std::string(picture.name) +
-                               "' niet laden.");
+            throw forms::Error("Kan de afbeelding '" + std::string(picture.name) + "' niet laden.");
         }
         found = bitmaps_.emplace(std::string(picture.name), loaded).first;
     }
@@ -136,15 +135,15 @@ void Win32Runtime::createWindowImpl(forms::WindowId id, const forms::WindowLayou
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     // A window owned by the hidden window has no task-bar button of its own.
     HWND owner = layout.showInTaskbar ? nullptr : hiddenOwner_;
-    form->hwnd = CreateWindowExW(exStyle, kFormClass, widen(layout.title).c_str(), style,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                 frame.bottom - frame.top, owner, nullptr,
-                                 GetModuleHandleW(nullptr), form);
+    form->hwnd =
+        CreateWindowExW(exStyle, kFormClass, widen(layout.title).c_str(), style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner,
+                        nullptr, GetModuleHandleW(nullptr), form);
     if (form->hwnd == nullptr) {
         const DWORD error = GetLastError();
         delete form;
-        throw forms::Error("Kan het venster '" + std::string(layout.title) +
-                           "' niet maken (fout " + std::to_string(error) + ").");
+        throw forms::Error("Kan het venster '" + std::string(layout.title) + "' niet maken (fout " +
+                           std::to_string(error) + ").");
     }
     SendMessageW(form->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(form->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));

@@ -51,8 +51,8 @@ public:
 
     // Called by the window procedures.
     LRESULT formMessage(FormWindow& form, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT pictureMessage(FormWindow& form, int control, HWND hwnd, UINT message,
-                           WPARAM wParam, LPARAM lParam);
+    LRESULT pictureMessage(FormWindow& form, int control, HWND hwnd, UINT message, WPARAM wParam,
+                           LPARAM lParam);
 
 private:
     void createWindowImpl(forms::WindowId id, const forms::WindowLayout& layout,

@@ -141,9 +141,9 @@ void restrictDllSearch() {
     // A launcher on a writable medium must not load a DLL planted beside it.
     SetDllDirectoryW(L"");
     using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"),
-                                               "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
     if (setDefaultDllDirectories != nullptr) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

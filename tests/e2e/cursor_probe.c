@@ -5,9 +5,11 @@
 
 int main(void) {
     Display* display = XOpenDisplay(NULL);
-    if (!display) return 2;
+    if (!display)
+        return 2;
     XFixesCursorImage* cursor = XFixesGetCursorImage(display);
-    if (!cursor) return 1;
+    if (!cursor)
+        return 1;
     printf("%dx%d %d,%d\n", cursor->width, cursor->height, cursor->xhot, cursor->yhot);
     XFree(cursor);
     XCloseDisplay(display);

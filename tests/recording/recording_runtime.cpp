@@ -98,9 +98,8 @@ void RecordingRuntime::createWindowImpl(forms::WindowId id, const forms::WindowL
                                         forms::WindowEvents& events) {
     WindowState state{&layout, &events, false, {}};
     for (const forms::ControlLayout& control : layout.controls) {
-        state.controls.push_back(
-            {std::string(control.caption), control.picture, control.visible, control.enabled,
-             control.value});
+        state.controls.push_back({std::string(control.caption), control.picture, control.visible,
+                                  control.enabled, control.value});
         if (control.kind == forms::ControlKind::TextBox) {
             state.controls.back().text.clear();
         }
@@ -141,8 +140,7 @@ forms::Picture RecordingRuntime::pictureImpl(forms::WindowId window, int control
     return windows_.at(window).controls[control].picture;
 }
 
-void RecordingRuntime::setPictureImpl(forms::WindowId window, int control,
-                                      forms::Picture picture) {
+void RecordingRuntime::setPictureImpl(forms::WindowId window, int control, forms::Picture picture) {
     windows_.at(window).controls[control].picture = picture;
     record(window, control, "Picture", picture.name);
 }

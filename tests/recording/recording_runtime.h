@@ -38,7 +38,7 @@ public:
 
     // Set up by the test.
     std::string launchFolder = "/media/kas";
-    std::deque<int> answers;                        // the user's answers to question boxes
+    std::deque<int> answers;                         // the user's answers to question boxes
     std::map<std::string, std::string> unstartable;  // path -> the system's reason
 
     // What happened, in order: "load frmSetup", "show frmSetup", "hide dlgSetup",

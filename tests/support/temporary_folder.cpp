@@ -24,8 +24,8 @@ std::filesystem::path TemporaryFolder::write(std::string_view relative,
                                              std::string_view content) const {
     const std::filesystem::path file = path_ / relative;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(content.data(),
-                                                static_cast<std::streamsize>(content.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(content.data(), static_cast<std::streamsize>(content.size()));
     return file;
 }
 

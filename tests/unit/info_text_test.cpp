@@ -58,7 +58,8 @@ TEST_F(InfoText, TheTextIsSetOnceBeforeTheWindowIsShown) {
     medium.write("Setup.txt", "een\r\ntwee\r\ndrie\r\n");
     shownText();
     const auto entries = runtime.logFrom(0);
-    const auto set = std::find(entries.begin(), entries.end(), "frmSetup.txtInfo.Text=een\r\ntwee\r\ndrie");
+    const auto set =
+        std::find(entries.begin(), entries.end(), "frmSetup.txtInfo.Text=een\r\ntwee\r\ndrie");
     const auto show = std::find(entries.begin(), entries.end(), "show frmSetup");
     EXPECT_LT(set, show);
     EXPECT_EQ(runtime.logFrom(0, "frmSetup.txtInfo").size(), 1u);

@@ -28,8 +28,7 @@ TEST_F(PictureButtons, RunWithoutTheProductReportsItAndEndsWithTheButtonPressed)
     EXPECT_NE(runtime.messageBoxes[0].text.find("'" + product +
                                                 "' niet starten: No such file or directory"),
               std::string::npos);
-    EXPECT_EQ(runtime.control("frmSetup", "imgUitvoeren").picture,
-              forms::Picture{"uitvoeren_dwn"});
+    EXPECT_EQ(runtime.control("frmSetup", "imgUitvoeren").picture, forms::Picture{"uitvoeren_dwn"});
     EXPECT_TRUE(runtime.started.empty());
 }
 
@@ -48,10 +47,10 @@ TEST_F(PictureButtons, EndAsksAndOkEndsAtOnceWithThePressedFace) {
 TEST_F(PictureButtons, EndCancelledLeavesTheNormalFaceAndAnEmptyBox) {
     for (int answer : {forms::kAnswerCancel, 0, 7}) {  // any answer but OK is Cancel
         runtime.answers = {answer};
-        EXPECT_EQ(click("frmSetup", "imgEind"),
-                  (Log{"frmSetup.imgEind.Picture=eind_dwn",
-                       "frmSetup.txtInfo.Text=Sluit de Setup af..", "question Setup",
-                       "frmSetup.imgEind.Picture=eind_nrm", "frmSetup.txtInfo.Text="}));
+        EXPECT_EQ(
+            click("frmSetup", "imgEind"),
+            (Log{"frmSetup.imgEind.Picture=eind_dwn", "frmSetup.txtInfo.Text=Sluit de Setup af..",
+                 "question Setup", "frmSetup.imgEind.Picture=eind_nrm", "frmSetup.txtInfo.Text="}));
         EXPECT_FALSE(runtime.ended);
         EXPECT_EQ(infoText(), "");
         EXPECT_TRUE(runtime.window("frmSetup").visible);

@@ -9,10 +9,15 @@ namespace {
 using namespace std::string_literals;
 
 TEST(Decoding, AByteOrderMarkMeansUtf8AndIsDropped) {
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" "caf\xC3\xA9"), "caf\xC3\xA9");
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF"
+                             "caf\xC3\xA9"),
+              "caf\xC3\xA9");
     EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF"), "");
     // Only the first mark is the file's; a second one is text.
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xEF\xBB\xBF" "a"), "\xEF\xBB\xBF" "a");
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF\xEF\xBB\xBF"
+                             "a"),
+              "\xEF\xBB\xBF"
+              "a");
 }
 
 TEST(Decoding, ValidUtf8IsTakenAsItIs) {
@@ -43,7 +48,11 @@ TEST(Decoding, BrokenUtf8FallsBackToWindows1252AsAWhole) {
 }
 
 TEST(Decoding, AMarkOverBrokenUtf8KeepsTheValidPartsAndReplacesTheRest) {
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF" "a\xFF" "b\xC3\xA9"), "a\xEF\xBF\xBD" "b\xC3\xA9");
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF"
+                             "a\xFF"
+                             "b\xC3\xA9"),
+              "a\xEF\xBF\xBD"
+              "b\xC3\xA9");
 }
 
 TEST(Decoding, ANulNeverReachesTheTextAndTheRestStays) {
@@ -60,7 +69,9 @@ TEST(Decoding, AVeryLongLineSurvivesWhole) {
 TEST(LineFeedDisplay, ALoneLineFeedIsShownWithoutABreakAndComesBackAsItWas) {
     const std::string text = "a\nb\r\nc\r\n\nd\n";
     const std::string shown = textForDisplay(text);
-    EXPECT_EQ(shown.find('\n'), std::string("a\xE2\x81\xA0" "b\r").size());  // only CR LF
+    EXPECT_EQ(shown.find('\n'), std::string("a\xE2\x81\xA0"
+                                            "b\r")
+                                    .size());  // only CR LF
     EXPECT_EQ(textFromDisplay(shown), text);
 }
 
