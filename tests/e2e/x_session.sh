@@ -119,8 +119,14 @@ copy_info_text() {
     read_window_geometry "$1"
     xdotool mousemove $((WIN_X + 256)) $((WIN_Y + 148)) click 1
     xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null
+    # The copy reaches the clipboard when the program has handled the keys; an empty box
+    # copies nothing, so give up after a second.
+    local tries=0
+    until timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null && [ -s "$2" ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+        [ $tries -lt 10 ] || break
+    done
 }
 
 # Ends a launcher that is still running and forgets it.
