@@ -56,8 +56,6 @@ void Form::setVisible(bool visible) {
     }
 }
 
-bool Form::visible() { return loaded() && runtime_.windowVisible(window_); }
-
 void Form::unload() {
     if (!loaded()) {
         return;

@@ -45,7 +45,6 @@ public:
     // Loads if needed, then shows the window modeless without owner.
     void show();
     void setVisible(bool visible);
-    bool visible();
     // Destroys the window; the last window unloaded ends the event loop.
     void unload();
 

@@ -1,5 +1,6 @@
 #include "app/forms_runtime.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace forms {
@@ -34,6 +35,30 @@ std::string InputFile::readLine() {
 
 Error cannotStartProgram(const std::string& path, const std::string& reason) {
     return Error("Kan het programma '" + path + "' niet starten: " + reason);
+}
+
+Position positionInWindow(const WindowLayout& window, const ControlLayout& control) {
+    Position position{control.left, control.top};
+    for (const ControlLayout& container : window.controls) {
+        if (!control.container.empty() && container.name == control.container) {
+            position.left += container.left;
+            position.top += container.top;
+        }
+    }
+    return position;
+}
+
+std::vector<int> tabOrder(const WindowLayout& window) {
+    std::vector<int> order;
+    for (int i = 0; i < static_cast<int>(window.controls.size()); ++i) {
+        if (window.controls[i].tabIndex >= 0) {
+            order.push_back(i);
+        }
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return window.controls[a].tabIndex < window.controls[b].tabIndex;
+    });
+    return order;
 }
 
 WindowId Runtime::createWindow(const WindowLayout& layout, WindowEvents& events) {

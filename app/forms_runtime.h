@@ -27,6 +27,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace forms {
 
@@ -108,6 +109,16 @@ struct WindowLayout {
     Picture picture = {};  // background, unscaled at the top-left
     std::span<const ControlLayout> controls = {};
 };
+
+// Where a control stands in its window's client area, in twips: a control inside a frame is
+// placed at its place within the frame.
+struct Position {
+    int left, top;
+};
+Position positionInWindow(const WindowLayout& window, const ControlLayout& control);
+
+// The indices of the controls that take the keyboard focus, in tab-index order.
+std::vector<int> tabOrder(const WindowLayout& window);
 
 // What a window tells its owner. Called on the user-interface thread, one at a time.
 class WindowEvents {
@@ -217,10 +228,8 @@ protected:
     virtual void quitImpl() = 0;
     [[noreturn]] virtual void endImpl() = 0;
 
-    // The layout a window was created with, for backends and their checks.
-    const WindowLayout& layoutOf(WindowId window) const;
-
 private:
+    const WindowLayout& layoutOf(WindowId window) const;
     const ControlLayout& checkedControl(WindowId window, int control, const char* operation) const;
 
     static constexpr int kMaxWindows = 8;

@@ -48,24 +48,6 @@ gboolean setArrowWhenMapped(GtkWidget* widget, GdkEvent*, gpointer) {
     return FALSE;
 }
 
-std::vector<GtkWidget*> focusOrder(const forms::WindowLayout& layout,
-                                   const std::vector<GtkRuntime::ControlWidgets>& controls) {
-    std::vector<int> indices;
-    for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
-        if (layout.controls[i].tabIndex >= 0) {
-            indices.push_back(i);
-        }
-    }
-    std::sort(indices.begin(), indices.end(), [&](int a, int b) {
-        return layout.controls[a].tabIndex < layout.controls[b].tabIndex;
-    });
-    std::vector<GtkWidget*> order;
-    for (int i : indices) {
-        order.push_back(controls[i].inner);
-    }
-    return order;
-}
-
 // Tab and Shift+Tab follow the tab indices, round and round; GTK's own order follows the
 // positions on screen instead.
 gboolean tabPressed(GtkWidget* window, GdkEventKey* event, gpointer data) {
@@ -112,16 +94,6 @@ void centre(GtkWindow* window, int width, int height) {
     gdk_monitor_get_geometry(monitor, &screen);
     gtk_window_move(window, screen.x + (screen.width - width) / 2,
                     screen.y + (screen.height - height) / 2);
-}
-
-const forms::ControlLayout* containerOf(const forms::WindowLayout& layout,
-                                        const forms::ControlLayout& control) {
-    for (const auto& candidate : layout.controls) {
-        if (!control.container.empty() && candidate.name == control.container) {
-            return &candidate;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -201,7 +173,6 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     auto* widgets = new WindowWidgets{};
     widgets->events = &events;
     widgets->runtime = this;
-    widgets->id = id;
     widgets->controls.resize(layout.controls.size());
 
     GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -230,17 +201,15 @@ void GtkRuntime::createWindowImpl(forms::WindowId id, const forms::WindowLayout&
     for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
         const forms::ControlLayout& control = layout.controls[i];
         GtkWidget* widget = buildControl(*widgets, layout, i);
-        int left = control.left;
-        int top = control.top;
         // Contained controls are placed over their frame, at their place inside it.
-        if (const forms::ControlLayout* container = containerOf(layout, control)) {
-            left += container->left;
-            top += container->top;
-        }
-        form_surface_put(surface, widget, forms::twipsToPixels(left), forms::twipsToPixels(top),
-                         forms::twipsToPixels(control.width), forms::twipsToPixels(control.height));
+        const forms::Position position = forms::positionInWindow(layout, control);
+        form_surface_put(surface, widget, forms::twipsToPixels(position.left),
+                         forms::twipsToPixels(position.top), forms::twipsToPixels(control.width),
+                         forms::twipsToPixels(control.height));
     }
-    widgets->tabOrder = focusOrder(layout, widgets->controls);
+    for (int index : forms::tabOrder(layout)) {
+        widgets->tabOrder.push_back(widgets->controls[index].inner);
+    }
     g_signal_connect(window, "key-press-event", G_CALLBACK(tabPressed), widgets);
     gtk_widget_show_all(surface);
     if (!widgets->tabOrder.empty()) {

@@ -37,7 +37,6 @@ public:
         std::vector<GtkWidget*> tabOrder;  // the focusable controls by tab index
         forms::WindowEvents* events = nullptr;
         GtkRuntime* runtime = nullptr;
-        forms::WindowId id = -1;
     };
 
     // Embedded pictures and pointers, loaded once and kept for the run.

@@ -49,13 +49,13 @@ void registerPictureClass() {
     (void)registered;
 }
 
+}  // namespace
+
 std::wstring resourceName(std::string_view name) {
     std::wstring resource = widen(name);
     std::transform(resource.begin(), resource.end(), resource.begin(), ::towupper);
     return resource;
 }
-
-}  // namespace
 
 void drawBitmap(HDC target, HBITMAP bitmap) {
     HDC source = CreateCompatibleDC(target);
@@ -76,13 +76,7 @@ void Win32Runtime::createControls(FormWindow& form) {
         const forms::ControlLayout& spec = layout.controls[i];
         ControlWindow& control = form.controls[i];
         control.kind = spec.kind;
-        int left = spec.left, top = spec.top;
-        for (const auto& container : layout.controls) {
-            if (!spec.container.empty() && container.name == spec.container) {
-                left += container.left;
-                top += container.top;
-            }
-        }
+        const forms::Position position = forms::positionInWindow(layout, spec);
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0) |
                       (spec.tabIndex >= 0 ? WS_TABSTOP : 0);
         DWORD exStyle = 0;
@@ -118,11 +112,11 @@ void Win32Runtime::createControls(FormWindow& form) {
         // A picture's window text is its accessible name, which screen readers announce.
         const std::wstring caption =
             widen(spec.kind == forms::ControlKind::Image ? spec.accessibleName : spec.caption);
-        control.hwnd =
-            CreateWindowExW(exStyle, className, caption.c_str(), style, pixels(left), pixels(top),
-                            pixels(spec.width), pixels(spec.height), form.hwnd,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
-                            instance, createParam);
+        control.hwnd = CreateWindowExW(
+            exStyle, className, caption.c_str(), style, pixels(position.left), pixels(position.top),
+            pixels(spec.width), pixels(spec.height), form.hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
+            createParam);
 
         HFONT font = defaultFont;
         if (spec.font != nullptr) {
@@ -152,14 +146,12 @@ void Win32Runtime::createControls(FormWindow& form) {
     }
 
     // Tab follows the stacking order: the tab indices first, in their order, then the rest.
-    std::vector<int> order(layout.controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = static_cast<int>(i);
+    std::vector<int> order = forms::tabOrder(layout);
+    for (int i = 0; i < static_cast<int>(layout.controls.size()); ++i) {
+        if (layout.controls[i].tabIndex < 0) {
+            order.push_back(i);
+        }
     }
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int ta = layout.controls[a].tabIndex, tb = layout.controls[b].tabIndex;
-        return (ta >= 0 && tb >= 0) ? ta < tb : ta >= 0 && tb < 0;
-    });
     for (int index : order) {
         SetWindowPos(form.controls[index].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

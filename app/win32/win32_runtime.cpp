@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/platform_runtime.h"
 #include "app/win32/utf.h"
 
@@ -105,9 +103,8 @@ HBITMAP Win32Runtime::bitmap(forms::Picture picture) {
     }
     auto found = bitmaps_.find(picture.name);
     if (found == bitmaps_.end()) {
-        std::wstring resource = widen(picture.name);
-        std::transform(resource.begin(), resource.end(), resource.begin(), ::towupper);
-        auto* loaded = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resource.c_str(),
+        auto* loaded = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       resourceName(picture.name).c_str(),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (loaded == nullptr) {
             throw forms::Error("Kan de afbeelding '" + std::string(picture.name) + "' niet laden.");

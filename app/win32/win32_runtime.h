@@ -20,6 +20,9 @@
 // Restricts where DLLs are loaded from to the system folder.
 void restrictDllSearch();
 
+// The resource name of an embedded picture: its name in capitals ("eind_nrm" is EIND_NRM).
+std::wstring resourceName(std::string_view name);
+
 // Draws a bitmap at its own size at the top-left of a device context.
 void drawBitmap(HDC target, HBITMAP bitmap);
 

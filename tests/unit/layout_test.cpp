@@ -14,13 +14,7 @@ struct PixelRect {
 };
 
 PixelRect pixelsOf(const forms::WindowLayout& window, const forms::ControlLayout& control) {
-    int left = control.left, top = control.top;
-    for (const auto& candidate : window.controls) {
-        if (!control.container.empty() && candidate.name == control.container) {
-            left += candidate.left;
-            top += candidate.top;
-        }
-    }
+    const auto [left, top] = forms::positionInWindow(window, control);
     return {left / 15, top / 15, (left + control.width) / 15, (top + control.height) / 15};
 }
 
